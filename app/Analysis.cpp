@@ -1,0 +1,170 @@
+#include "app/Analysis.h"
+
+#include "app/ParserNotFoundException.h"
+#include "app/ProjectParser.h"
+#include "exceptions/Exception.h"
+#include "util/StringHelper.h"
+#include "util/parser/ArgumentParser.h"
+#include "util/parser/ArgumentParserHelpers.h"
+#include "util/parser/compiler/syntaxhighlighter/CodeStripper.h"
+
+#include <algorithm>
+#include <chrono>
+#include <sstream>
+
+namespace app {
+
+const char kProductName[] = "Quarvel";
+const char kVersion[] = "1.22";
+
+namespace {
+
+using products::quarvel::rule::Defect;
+using products::quarvel::rule::DefectList;
+using products::quarvel::rule::RuleRegistry;
+using products::quarvel::ruleconfig::RuleDisableParser;
+using util::parser::compiler::syntaxhighlighter::CodeStripper;
+
+const std::string kFilesFlag = "-files";
+const std::string kConfigFlag = "-config";
+const std::string kHelpFlag = "-help";
+const std::string kProjectsFlag = "-projects";
+const char kProjectExtension[] = "jnt";
+
+std::string bannerText() {
+    return std::string(kProductName) + " v" + kVersion +
+           ". Checks Java sources against 42 numbered coding rules.\n"
+           "Copyright (c) 2026 the Quarvel developers. Free to use in any build.\n";
+}
+
+std::int64_t monotonicMilliseconds() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+bool contains(const std::vector<std::int32_t>& numbers, std::int32_t number) {
+    return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
+}
+
+std::string defectLine(const Defect& defect, std::int32_t ruleNumber) {
+    return defect.fileName + ":" + std::to_string(defect.line) + " Rule(" +
+           std::to_string(ruleNumber) + ") " + defect.message + "\n";
+}
+
+std::vector<std::string> projectFileNames(const std::vector<std::string>& projects,
+                                          FileLoader& loader) {
+    DelimitedProjectParser lineParser(loader, {""}, {"\n"}, kProjectExtension);
+    const std::vector<const ProjectParser*> parsers = {&lineParser};
+    std::vector<std::string> names;
+    for (const std::string& project : projects) {
+        const std::string extension = util::parser::extensionOf(project);
+        const auto parser =
+            std::find_if(parsers.begin(), parsers.end(), [&](const ProjectParser* candidate) {
+                return candidate->acceptsExtension(extension);
+            });
+        if (parser == parsers.end())
+            throw ParserNotFoundException("No parser found for the ." + extension +
+                                          " project type.");
+        const std::vector<std::string> listed = (*parser)->readFileNames(project);
+        names.insert(names.end(), listed.begin(), listed.end());
+    }
+    return names;
+}
+
+/// Runs every enabled rule over one file and prints its defects; returns how many.
+std::uint32_t analyseFile(const std::string& name, const RuleRegistry& registry,
+                          const RuleDisableParser& disableParser,
+                          const std::vector<std::int32_t>& globallyDisabled, FileLoader& loader,
+                          OutputChannel& result) {
+    const std::string raw = loader.load(name, 0);
+    const std::string code = CodeStripper::makeCodeView(raw, '\r');
+    const std::string comments = CodeStripper::makeCommentView(raw);
+    const std::vector<std::int32_t> fileDisabled =
+        disableParser.parse(raw, RuleDisableParser::kSourceMode);
+    std::uint32_t count = 0;
+    for (const auto& [number, rule] : registry) {
+        if (contains(globallyDisabled, number) || contains(fileDisabled, number))
+            continue;
+        // Raw-text defects first, then comment-view defects, then code-view defects.
+        DefectList gathered = rule->checkRaw(raw, name);
+        const DefectList fromComments = rule->checkComments(comments, name);
+        gathered.insert(gathered.end(), fromComments.begin(), fromComments.end());
+        const DefectList fromCode = rule->checkCode(code, name);
+        gathered.insert(gathered.end(), fromCode.begin(), fromCode.end());
+        count += static_cast<std::uint32_t>(gathered.size());
+        for (const Defect& defect : gathered)
+            result.print(defectLine(defect, number));
+    }
+    return count;
+}
+
+} // namespace
+
+std::string usageText() {
+    return "Usage: " + util::StringHelper::toLowerCase(kProductName) + ".exe" + " " + kHelpFlag +
+           " " + kFilesFlag + " file1 .. filen " + kConfigFlag + " configfile " + kProjectsFlag +
+           " proj1.jnt .. projn.jnt\n";
+}
+
+std::string summaryText(std::size_t fileCount, std::uint32_t defectCount,
+                        std::int64_t elapsedMilliseconds) {
+    std::ostringstream text;
+    text << "\nAnalysed " << fileCount << (fileCount == 1 ? " file. " : " files. ") << defectCount
+         << " defects found.\n"
+         << "Total time: " << static_cast<double>(elapsedMilliseconds) * 0.001 << " seconds";
+    return text.str();
+}
+
+int runAnalysis(const RuleRegistry& registry, const RuleDisableParser& disableParser,
+                FileLoader& loader, OutputSink& output, int argumentCount,
+                const char* const* arguments) {
+    OutputChannel& result = output.resultChannel();
+    OutputChannel& status = output.statusChannel();
+    try {
+        status.print(bannerText());
+
+        util::parser::ArgumentParser parser('-');
+        parser.defineFlag(kFilesFlag, 1, util::parser::ArgumentParser::kUnlimited, true);
+        parser.defineFlag(kConfigFlag, 1, 1, true);
+        parser.defineFlag(kHelpFlag, 0, 0, true);
+        parser.defineFlag(kProjectsFlag, 1, util::parser::ArgumentParser::kUnlimited, true);
+        parser.parse(argumentCount - 1, arguments + 1);
+
+        if (parser.hasFlag(kHelpFlag) ||
+            (!parser.hasFlag(kFilesFlag) && !parser.hasFlag(kProjectsFlag))) {
+            status.print(usageText());
+            return 0;
+        }
+        status.print("\n");
+
+        std::vector<std::int32_t> globallyDisabled;
+        if (parser.hasFlag(kConfigFlag))
+            globallyDisabled =
+                disableParser.parse(loader.load(parser.getSingleArgument(kConfigFlag), 0),
+                                    RuleDisableParser::kConfigurationMode);
+
+        std::vector<std::string> files;
+        if (parser.hasFlag(kFilesFlag))
+            files = parser.getArguments(kFilesFlag);
+        if (parser.hasFlag(kProjectsFlag)) {
+            const std::vector<std::string> listed =
+                projectFileNames(parser.getArguments(kProjectsFlag), loader);
+            files.insert(files.end(), listed.begin(), listed.end());
+        }
+
+        const std::int64_t start = monotonicMilliseconds();
+        std::uint32_t defectCount = 0;
+        for (const std::string& name : files)
+            defectCount +=
+                analyseFile(name, registry, disableParser, globallyDisabled, loader, result);
+        const std::int64_t elapsed = monotonicMilliseconds() - start;
+
+        status.print(summaryText(files.size(), defectCount, elapsed));
+        return 0;
+    } catch (const exceptions::Exception& failure) {
+        result.print(failure.getMessage());
+        return 1;
+    }
+}
+
+} // namespace app

@@ -1,0 +1,11 @@
+#include "app/FileLoader.h"
+
+#include "io/file/FileHelper.h"
+
+namespace app {
+
+std::string DiskFileLoader::load(const std::string& name, std::uint64_t byteCount) {
+    return io::file::FileHelper::loadFile(name, byteCount);
+}
+
+} // namespace app

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace app {
+
+/// One line of output: a prefix and a text, flushed at once.
+class OutputChannel {
+public:
+    virtual ~OutputChannel() = default;
+    virtual void print(const std::string& text) = 0;
+};
+
+/// Where the run writes: defect lines and failures on the result channel; banner, usage text
+/// and summary on the status channel. The second channel is spare.
+class OutputSink {
+public:
+    virtual ~OutputSink() = default;
+    virtual OutputChannel& resultChannel() = 0;
+    virtual OutputChannel& spareChannel() = 0;
+    virtual OutputChannel& statusChannel() = 0;
+};
+
+} // namespace app

@@ -1,0 +1,116 @@
+#include "io/file/FileHelper.h"
+
+#include "io/file/CouldNotLoadFileException.h"
+#include "platform/Platform.h"
+#include "platform/errorresources/SystemErrors.h"
+#include "util/AssertionReporter.h"
+#include "windows/file/CurrentDirectory.h"
+#include "windows/file/WindowsFileException.h"
+
+#include <exception>
+#include <filesystem>
+#include <vector>
+
+namespace io::file {
+namespace {
+// Lines under which unexpected failures of each operation are reported.
+constexpr int kOpenForReadingLine = 29;
+constexpr int kSizeAssertionLine = 74;
+constexpr int kFileSizeLine = 84;
+constexpr int kLoadFileLine = 169;
+
+const std::ios::iostate kAllFailures = std::ios::eofbit | std::ios::failbit | std::ios::badbit;
+} // namespace
+
+std::string FileHelper::describeFailure(const std::string& introduction,
+                                        const std::string& fileName,
+                                        const std::string& exceptionText) {
+    const std::string systemText = platform::SystemErrors::map(platform::lastErrorCode());
+    std::string directory;
+    try {
+        directory = windows::file::currentDirectory();
+    } catch (const windows::file::CouldNotGetCurrentDirectoryException& e) {
+        directory = "Couldn't get the current directory. Exception: " + e.getMessage();
+    }
+    return introduction + "\nFilename: '" + fileName + "'" + "\nCurrent Working Directory: " +
+           directory + "\n" + systemText + "\nC++ exception: " + exceptionText;
+}
+
+void FileHelper::openForReading(std::ifstream& stream, const std::string& fileName) {
+    try {
+        stream.exceptions(kAllFailures);
+        if (stream.is_open())
+            stream.setstate(std::ios::failbit); // raises like a file that cannot be opened
+        stream.open(fileName, std::ios::in | std::ios::binary);
+        std::error_code ignored;
+        if (std::filesystem::is_directory(fileName, ignored)) {
+            // Some systems open a directory like a file; it has no bytes to read.
+            platform::setIsDirectoryError();
+            stream.setstate(std::ios::failbit);
+        }
+    } catch (const std::ios::failure& e) {
+        throw CouldNotLoadFileException(describeFailure(
+            "An error occured when trying to open the file for reading.", fileName, e.what()));
+    } catch (const std::exception&) {
+        util::reportAssertion("false", __FILE__, kOpenForReadingLine);
+        throw;
+    }
+}
+
+std::int64_t FileHelper::fileSize(std::ifstream& stream, const std::string& fileName) {
+    std::int64_t size = -1;
+    try {
+        const std::streampos remembered = stream.tellg();
+        stream.seekg(0, std::ios::end);
+        size = static_cast<std::int64_t>(stream.tellg());
+        stream.seekg(remembered);
+    } catch (const std::ios::failure& e) {
+        throw CouldNotLoadFileException(describeFailure(
+            "An error occured while trying to get the size of the file.", fileName, e.what()));
+    } catch (const std::exception&) {
+        util::reportAssertion("false", __FILE__, kFileSizeLine);
+        throw;
+    }
+    if (size < 0)
+        util::reportAssertion("sz >= 0", __FILE__, kSizeAssertionLine);
+    return size;
+}
+
+std::string FileHelper::loadFile(const std::string& fileName, std::uint64_t byteCount) {
+    try {
+        std::ifstream stream;
+        openForReading(stream, fileName);
+        const std::int64_t size = fileSize(stream, fileName);
+        const std::uint64_t available = size < 0 ? 0 : static_cast<std::uint64_t>(size);
+        if (byteCount > available)
+            throw CouldNotLoadFileException(describeFailure(
+                "Tried to read a larger number of bytes from a file that it contained. Tried to "
+                "read : " +
+                    std::to_string(byteCount) + " File size: " + std::to_string(available),
+                fileName, "None."));
+        if (byteCount == 0)
+            byteCount = available;
+        if (byteCount > static_cast<std::uint64_t>(kMaxLoadSize))
+            throw CouldNotLoadFileException(describeFailure(
+                "Could not load the file because the file size was too big. The file size is " +
+                    std::to_string(byteCount) + ". The file cannot be bigger than " +
+                    std::to_string(kMaxLoadSize) + " bytes.",
+                fileName, "None."));
+        std::string content(static_cast<std::size_t>(byteCount), '\0');
+        try {
+            if (byteCount > 0)
+                stream.read(&content[0], static_cast<std::streamsize>(byteCount));
+        } catch (const std::ios::failure& e) {
+            throw CouldNotLoadFileException(describeFailure(
+                "An error occured while trying to load the file.", fileName, e.what()));
+        }
+        return content;
+    } catch (const exceptions::Exception&) {
+        throw;
+    } catch (const std::exception&) {
+        util::reportAssertion("false", __FILE__, kLoadFileLine);
+        throw;
+    }
+}
+
+} // namespace io::file

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1011: output on System.out or System.err, or a stack-trace print.
+class ConsoleOutputRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1011;
+};
+
+} // namespace products::quarvel::rule

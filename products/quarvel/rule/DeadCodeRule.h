@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1028: an if, while or for whose condition is the literal false.
+class DeadCodeRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1028;
+};
+
+} // namespace products::quarvel::rule

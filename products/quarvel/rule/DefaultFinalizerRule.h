@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1031: a finalizer that only calls the inherited finalizer.
+class DefaultFinalizerRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1031;
+};
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1003: an import repeated before the first parenthesis or brace.
+class DuplicateImportRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1003;
+};
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1006: a catch block that holds nothing but white space and braces.
+class EmptyCatchBlockRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1006;
+};
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1025: a for statement whose body is an empty statement.
+class EmptyForBodyRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1025;
+};
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1033: a call of finalize() other than super.finalize().
+class ExplicitFinalizerCallRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1033;
+};
+
+} // namespace products::quarvel::rule

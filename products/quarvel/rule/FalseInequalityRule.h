@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1027: an inequality comparison with the literal false.
+class FalseInequalityRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1027;
+};
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1032: a finalizer that does not call super.finalize().
+class FinalizerWithoutSuperRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1032;
+};
+
+} // namespace products::quarvel::rule

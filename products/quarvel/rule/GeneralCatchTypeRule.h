@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1005: a catch of Exception, Throwable, RuntimeException or Error.
+class GeneralCatchTypeRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1005;
+};
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1001: an explicit import of a java.lang class.
+class JavaLangImportRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1001;
+};
+
+} // namespace products::quarvel::rule

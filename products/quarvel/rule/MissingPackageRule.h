@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1035: a file without a package declaration.
+class MissingPackageRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1035;
+};
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1038: a parameter list in which not every parameter is final.
+class NonFinalParameterRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1038;
+};
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1013: a string literal compared with == or !=.
+class StringIdentityComparisonRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1013;
+};
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1019: a misspelt equals, finalize or hashCode declaration.
+class SuspiciousMethodNameRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1019;
+};
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1004: a switch on one word whose body has no default label.
+class SwitchWithoutDefaultRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1004;
+};
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1020: a line that holds a tab outside comments and literals.
+class TabCharacterRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1020;
+};
+
+} // namespace products::quarvel::rule

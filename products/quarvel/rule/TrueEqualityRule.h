@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1009: an equality comparison with the literal true.
+class TrueEqualityRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1009;
+};
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1024: a documentation tag that is not one of the known tags.
+class UnknownJavadocTagRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1024;
+};
+
+} // namespace products::quarvel::rule

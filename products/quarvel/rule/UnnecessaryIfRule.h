@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1029: an if whose condition is the literal true.
+class UnnecessaryIfRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1029;
+};
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1023: a local variable that is never used in its scope.
+class UnusedLocalVariableRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1023;
+};
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+namespace products::quarvel::rule {
+
+/// Rule 1002: an import that ends in an asterisk.
+class WildcardImportRule : public Rule {
+public:
+    static constexpr std::int32_t kNumber = 1002;
+};
+
+} // namespace products::quarvel::rule

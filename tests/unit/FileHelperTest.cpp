@@ -1,0 +1,75 @@
+#include "io/IOException.h"
+#include "io/file/CouldNotLoadFileException.h"
+#include "io/file/FileHelper.h"
+#include "tests/unit/TemporaryFolder.h"
+#include "windows/file/CurrentDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using io::file::CouldNotLoadFileException;
+using io::file::FileHelper;
+
+namespace {
+
+void writeFile(const std::string& name, const std::string& content) {
+    std::ofstream out(name, std::ios::binary);
+    out << content;
+}
+
+std::string loadFailure(const std::string& name, std::uint64_t byteCount) {
+    try {
+        FileHelper::loadFile(name, byteCount);
+    } catch (const CouldNotLoadFileException& e) {
+        return e.getMessage();
+    }
+    return "<no failure>";
+}
+
+TEST(FileHelper, LoadsEveryByteUnchanged) {
+    testsupport::TemporaryFolder folder;
+    const std::string content("a\r\nb\0c\xff\r\n", 9);
+    writeFile("crlf.java", content);
+    writeFile("empty.java", "");
+    EXPECT_EQ(FileHelper::loadFile("crlf.java", 0), content);
+    EXPECT_EQ(FileHelper::loadFile("empty.java", 0), "");
+    EXPECT_EQ(FileHelper::loadFile("crlf.java", 3), "a\r\n");
+}
+
+TEST(FileHelper, MissingFileGivesTheFiveLineMessage) {
+    testsupport::TemporaryFolder folder;
+    const std::string directory = windows::file::currentDirectory();
+    EXPECT_EQ(loadFailure("missing.java", 0),
+              "An error occured when trying to open the file for reading.\n"
+              "Filename: 'missing.java'\n"
+              "Current Working Directory: " +
+                  directory +
+                  "\n"
+                  "System error message: No such file or directory\n"
+                  "C++ exception: basic_ios::clear: iostream error");
+}
+
+TEST(FileHelper, AskingForMoreBytesThanTheFileHolds) {
+    testsupport::TemporaryFolder folder;
+    writeFile("four.java", "abcd");
+    const std::string message = loadFailure("four.java", 10);
+    EXPECT_EQ(message.rfind("Tried to read a larger number of bytes from a file that it "
+                            "contained. Tried to read : 10 File size: 4\nFilename: 'four.java'\n",
+                            0),
+              0u)
+        << message;
+    EXPECT_EQ(message.substr(message.size() - 21), "\nC++ exception: None.");
+}
+
+TEST(FileHelper, CurrentDirectoryEndsWithTheSeparator) {
+    testsupport::TemporaryFolder folder;
+    EXPECT_EQ(windows::file::currentDirectory(), folder.path().string() + "/");
+}
+
+TEST(FileHelper, FailuresAreInputOutputFailures) {
+    testsupport::TemporaryFolder folder;
+    EXPECT_THROW(FileHelper::loadFile("missing.java", 0), io::IOException);
+}
+
+} // namespace

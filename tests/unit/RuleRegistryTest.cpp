@@ -1,0 +1,38 @@
+#include "products/quarvel/rule/AllRules.h"
+
+#include <gtest/gtest.h>
+
+using namespace products::quarvel::rule;
+
+namespace {
+
+TEST(RuleRegistry, HoldsTheFortyTwoRulesInAscendingOrder) {
+    AllRules rules;
+    RuleRegistry registry;
+    rules.registerInto(registry);
+    ASSERT_EQ(registry.size(), 42u);
+    std::int32_t expected = 1000;
+    for (const auto& [number, rule] : registry) {
+        EXPECT_EQ(number, expected++);
+        EXPECT_NE(rule, nullptr);
+    }
+}
+
+TEST(RuleRegistry, AddingANumberTwiceKeepsTheFirstRule) {
+    Rule first;
+    Rule second;
+    RuleRegistry registry;
+    registry.add(7, first);
+    registry.add(7, second);
+    EXPECT_EQ(registry.find(7), &first);
+    EXPECT_EQ(registry.find(8), nullptr);
+}
+
+TEST(Rule, DefaultOperationsReportNothing) {
+    const Rule rule;
+    EXPECT_TRUE(rule.checkCode("", "A.java").empty());
+    EXPECT_TRUE(rule.checkComments("/** x */", "A.java").empty());
+    EXPECT_TRUE(rule.checkRaw("class A {}", "A.java").empty());
+}
+
+} // namespace

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace util {
+
+/// Reports a failed internal check on standard output and appends the same report to
+/// "assertion.txt" in the current directory, then returns: the caller decides what follows.
+void reportAssertion(const std::string& condition, const char* sourcePath, int line);
+
+/// The report text for a failed check at the given local time (asctime layout, day as two digits).
+std::string formatAssertionReport(const std::string& condition, const char* sourcePath, int line,
+                                  const std::string& occurred);
+
+/// The current local time as "Mon Dec 07 14:12:00 2026".
+std::string currentLocalTimeText();
+
+} // namespace util
