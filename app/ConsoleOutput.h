@@ -10,7 +10,7 @@ namespace app {
 /// The three channels over one stream; each print writes its channel's prefix and the text
 /// and flushes. A failed flush marks the stream bad and raises nothing.
 class ConsoleOutput : public OutputSink {
-public:
+  public:
     ConsoleOutput(std::ostream& stream, std::string resultPrefix, std::string sparePrefix,
                   std::string statusPrefix);
 
@@ -18,13 +18,13 @@ public:
     OutputChannel& spareChannel() override { return spare_; }
     OutputChannel& statusChannel() override { return status_; }
 
-private:
+  private:
     class Channel : public OutputChannel {
-    public:
+      public:
         Channel(std::ostream& stream, std::string prefix);
         void print(const std::string& text) override;
 
-    private:
+      private:
         std::ostream& stream_;
         std::string prefix_;
     };

@@ -6,7 +6,7 @@ namespace app {
 
 /// One line of output: a prefix and a text, flushed at once.
 class OutputChannel {
-public:
+  public:
     virtual ~OutputChannel() = default;
     virtual void print(const std::string& text) = 0;
 };
@@ -14,7 +14,7 @@ public:
 /// Where the run writes: defect lines and failures on the result channel; banner, usage text
 /// and summary on the status channel. The second channel is spare.
 class OutputSink {
-public:
+  public:
     virtual ~OutputSink() = default;
     virtual OutputChannel& resultChannel() = 0;
     virtual OutputChannel& spareChannel() = 0;

@@ -4,7 +4,7 @@
 
 /// No project parser accepts the extension of a project file.
 class ParserNotFoundException : public exceptions::Exception {
-public:
+  public:
     using exceptions::Exception::Exception;
     const std::string& getMessage() const override { return storedMessage(); }
 };

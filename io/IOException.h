@@ -6,7 +6,7 @@ namespace io {
 
 /// Common base of the failures of files and directories.
 class IOException : public exceptions::Exception {
-public:
+  public:
     using exceptions::Exception::Exception;
 };
 

@@ -7,9 +7,13 @@
 
 namespace platform {
 
-int lastErrorCode() { return errno; }
+int lastErrorCode() {
+    return errno;
+}
 
-void setIsDirectoryError() { errno = EISDIR; }
+void setIsDirectoryError() {
+    errno = EISDIR;
+}
 
 std::optional<std::string> systemErrorText(int errorCode) {
 #if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 32))

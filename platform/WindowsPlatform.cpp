@@ -5,15 +5,18 @@
 
 namespace platform {
 
-int lastErrorCode() { return static_cast<int>(GetLastError()); }
+int lastErrorCode() {
+    return static_cast<int>(GetLastError());
+}
 
-void setIsDirectoryError() { SetLastError(ERROR_DIRECTORY); }
+void setIsDirectoryError() {
+    SetLastError(ERROR_DIRECTORY);
+}
 
 std::optional<std::string> systemErrorText(int errorCode) {
     LPSTR buffer = nullptr;
     const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-            FORMAT_MESSAGE_IGNORE_INSERTS,
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, static_cast<DWORD>(errorCode), MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
         reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
     if (length == 0 || !buffer)

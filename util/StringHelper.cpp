@@ -41,7 +41,9 @@ std::size_t StringHelper::countOccurrences(const std::string& text, const std::s
     return count;
 }
 
-std::string StringHelper::toLowerCase(const std::string& src) { return changeCase(src, Lower); }
+std::string StringHelper::toLowerCase(const std::string& src) {
+    return changeCase(src, Lower);
+}
 
 std::string StringHelper::changeCase(const std::string& src, int mode) {
     if (src.c_str()[src.size()] != 0)

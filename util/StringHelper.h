@@ -10,7 +10,7 @@ namespace util {
 std::int32_t lineNumberAt(const std::string& text, std::size_t position);
 
 class StringHelper {
-public:
+  public:
     enum Case { Lower = 0, Upper = 1 };
 
     /// Replaces every occurrence, left to right; inserted text is not searched again.

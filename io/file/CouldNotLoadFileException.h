@@ -5,7 +5,7 @@
 namespace io::file {
 
 class CouldNotLoadFileException : public IOException {
-public:
+  public:
     using IOException::IOException;
     const std::string& getMessage() const override { return storedMessage(); }
 };

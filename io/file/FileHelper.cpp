@@ -32,8 +32,9 @@ std::string FileHelper::describeFailure(const std::string& introduction,
     } catch (const windows::file::CouldNotGetCurrentDirectoryException& e) {
         directory = "Couldn't get the current directory. Exception: " + e.getMessage();
     }
-    return introduction + "\nFilename: '" + fileName + "'" + "\nCurrent Working Directory: " +
-           directory + "\n" + systemText + "\nC++ exception: " + exceptionText;
+    return introduction + "\nFilename: '" + fileName + "'" +
+           "\nCurrent Working Directory: " + directory + "\n" + systemText +
+           "\nC++ exception: " + exceptionText;
 }
 
 void FileHelper::openForReading(std::ifstream& stream, const std::string& fileName) {

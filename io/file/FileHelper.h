@@ -10,7 +10,7 @@ namespace io::file {
 /// message: what went wrong, the file name, the working directory, the system's error text
 /// and the stream library's text.
 class FileHelper {
-public:
+  public:
     static constexpr std::int64_t kMaxLoadSize = 2147483647;
 
     /// Opens the file for binary reading with stream exceptions switched on.
@@ -20,8 +20,7 @@ public:
     /// The first byteCount bytes of the file, or the whole file when byteCount is 0.
     static std::string loadFile(const std::string& fileName, std::uint64_t byteCount);
     /// The message of every file failure. Reads the system's last error first.
-    static std::string describeFailure(const std::string& introduction,
-                                       const std::string& fileName,
+    static std::string describeFailure(const std::string& introduction, const std::string& fileName,
                                        const std::string& exceptionText);
 };
 

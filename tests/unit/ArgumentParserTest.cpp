@@ -1,5 +1,6 @@
-#include "exceptions/Exception.h"
 #include "util/parser/ArgumentParser.h"
+
+#include "exceptions/Exception.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
-#include "tests/unit/TemporaryFolder.h"
 #include "util/AssertionReporter.h"
+
+#include "tests/unit/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 

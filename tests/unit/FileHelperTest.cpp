@@ -1,6 +1,7 @@
+#include "io/file/FileHelper.h"
+
 #include "io/IOException.h"
 #include "io/file/CouldNotLoadFileException.h"
-#include "io/file/FileHelper.h"
 #include "tests/unit/TemporaryFolder.h"
 #include "windows/file/CurrentDirectory.h"
 

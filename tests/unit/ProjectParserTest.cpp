@@ -1,4 +1,5 @@
 #include "app/ProjectParser.h"
+
 #include "util/parser/ArgumentParserHelpers.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ namespace {
 
 /// Serves files from memory.
 class MemoryLoader : public app::FileLoader {
-public:
+  public:
     std::map<std::string, std::string> files;
     std::string load(const std::string& name, std::uint64_t) override { return files.at(name); }
 };

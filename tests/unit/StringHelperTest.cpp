@@ -1,8 +1,9 @@
+#include "util/StringHelper.h"
+
 #include "exceptions/Exception.h"
 #include "io/file/CouldNotLoadFileException.h"
 #include "platform/errorresources/SystemErrors.h"
 #include "util/Helpers.h"
-#include "util/StringHelper.h"
 #include "windows/file/WindowsFileException.h"
 
 #include <gtest/gtest.h>
@@ -81,8 +82,7 @@ TEST(Exceptions, FamiliesCatchOnlyTheirMembers) {
         return false;
     };
     EXPECT_TRUE(caughtAsIo([] { throw io::file::CouldNotLoadFileException("x"); }));
-    EXPECT_TRUE(
-        caughtAsIo([] { throw windows::file::CouldNotGetCurrentDirectoryException("x"); }));
+    EXPECT_TRUE(caughtAsIo([] { throw windows::file::CouldNotGetCurrentDirectoryException("x"); }));
     EXPECT_FALSE(caughtAsIo([] { throw exceptions::IllegalArgumentException("x"); }));
     EXPECT_FALSE(caughtAsIo([] { throw exceptions::NumberFormatException("x"); }));
 

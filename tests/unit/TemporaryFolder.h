@@ -8,7 +8,7 @@ namespace testsupport {
 
 /// A fresh folder that is the current directory while the object lives.
 class TemporaryFolder {
-public:
+  public:
     TemporaryFolder() : previous_(std::filesystem::current_path()) {
         std::random_device random;
         path_ = std::filesystem::temp_directory_path() /
@@ -26,7 +26,7 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };

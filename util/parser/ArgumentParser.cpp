@@ -78,7 +78,9 @@ void ArgumentParser::validate() const {
     }
 }
 
-bool ArgumentParser::hasFlag(const std::string& name) const { return parsedFlags_.count(name) != 0; }
+bool ArgumentParser::hasFlag(const std::string& name) const {
+    return parsedFlags_.count(name) != 0;
+}
 
 const std::vector<std::string>& ArgumentParser::getArguments(const std::string& name) const {
     const auto parsed = parsedFlags_.find(name);

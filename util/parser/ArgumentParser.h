@@ -10,7 +10,7 @@ namespace util::parser {
 /// A command-line parser: flags declared with their argument counts, then one parse, then
 /// queries. Every error is an IllegalArgumentException whose message names the problem.
 class ArgumentParser {
-public:
+  public:
     /// The maximum that stands for "any number of arguments".
     static constexpr std::uint32_t kUnlimited = 0xFFFFFFFFu;
 
@@ -26,7 +26,7 @@ public:
     const std::vector<std::string>& getArguments(const std::string& name) const;
     const std::string& getSingleArgument(const std::string& name) const;
 
-private:
+  private:
     struct FlagSpec {
         std::uint32_t minimum;
         std::uint32_t maximum;

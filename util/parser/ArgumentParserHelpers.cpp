@@ -26,7 +26,7 @@ std::string fileNameOf(const std::string& name) {
                 end = space;
         }
         return end == std::string::npos ? copy.substr(backslash + 1)
-                                         : copy.substr(backslash + 1, end - backslash - 1);
+                                        : copy.substr(backslash + 1, end - backslash - 1);
     } catch (const std::exception&) {
         reportAssertion("false", __FILE__, kFileNameOfLine);
         throw;

@@ -6,12 +6,12 @@ namespace windows::file {
 
 /// Common base of the failures of the file-system queries of this folder.
 class WindowsFileException : public io::IOException {
-public:
+  public:
     using io::IOException::IOException;
 };
 
 class CouldNotGetCurrentDirectoryException : public WindowsFileException {
-public:
+  public:
     using WindowsFileException::WindowsFileException;
     const std::string& getMessage() const override { return storedMessage(); }
 };

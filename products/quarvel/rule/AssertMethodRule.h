@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1015: a call of a method named assert through a qualifier.
 class AssertMethodRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1015;
 };
 

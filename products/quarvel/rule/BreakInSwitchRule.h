@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1039: a case section that falls through without break, return, throw or continue.
 class BreakInSwitchRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1039;
 };
 

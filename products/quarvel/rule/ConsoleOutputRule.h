@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1011: output on System.out or System.err, or a stack-trace print.
 class ConsoleOutputRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1011;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1028: an if, while or for whose condition is the literal false.
 class DeadCodeRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1028;
 };
 

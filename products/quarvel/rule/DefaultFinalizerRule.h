@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1031: a finalizer that only calls the inherited finalizer.
 class DefaultFinalizerRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1031;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1010: the broken double-checked locking idiom.
 class DoubleCheckedLockingRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1010;
 };
 

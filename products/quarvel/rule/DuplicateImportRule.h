@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1003: an import repeated before the first parenthesis or brace.
 class DuplicateImportRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1003;
 };
 

@@ -6,8 +6,9 @@ namespace products::quarvel::rule {
 
 /// Rule 1006: a catch block that holds nothing but white space and braces.
 class EmptyCatchBlockRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1006;
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1041: a class whose body holds nothing but white space and braces.
 class EmptyClassRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1041;
 };
 

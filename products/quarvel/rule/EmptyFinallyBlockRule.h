@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1021: a finally block that holds nothing but white space and braces.
 class EmptyFinallyBlockRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1021;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1025: a for statement whose body is an empty statement.
 class EmptyForBodyRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1025;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1016: an if statement whose body is an empty statement.
 class EmptyIfBodyRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1016;
 };
 

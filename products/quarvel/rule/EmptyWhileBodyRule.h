@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1017: a while statement whose body is an empty statement.
 class EmptyWhileBodyRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1017;
 };
 

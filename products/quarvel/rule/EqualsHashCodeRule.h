@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1014: a file that defines equals and hashCode a different number of times.
 class EqualsHashCodeRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1014;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1026: a public equals method whose parameter is not an Object.
 class EqualsOverloadRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1026;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1034: an equals method of a non-final class that does not call getClass().
 class EqualsWithoutGetClassRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1034;
 };
 

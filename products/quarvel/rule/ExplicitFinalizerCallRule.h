@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1033: a call of finalize() other than super.finalize().
 class ExplicitFinalizerCallRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1033;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1027: an inequality comparison with the literal false.
 class FalseInequalityRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1027;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1032: a finalizer that does not call super.finalize().
 class FinalizerWithoutSuperRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1032;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1005: a catch of Exception, Throwable, RuntimeException or Error.
 class GeneralCatchTypeRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1005;
 };
 

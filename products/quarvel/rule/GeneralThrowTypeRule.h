@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1018: a throw of Exception, Throwable, RuntimeException or Error.
 class GeneralThrowTypeRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1018;
 };
 

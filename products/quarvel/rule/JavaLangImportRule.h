@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1001: an explicit import of a java.lang class.
 class JavaLangImportRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1001;
 };
 

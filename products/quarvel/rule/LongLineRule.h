@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1022: a line longer than 80 bytes.
 class LongLineRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1022;
 };
 

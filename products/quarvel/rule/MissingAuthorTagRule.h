@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1037: a file whose block comments hold no author tag.
 class MissingAuthorTagRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1037;
 };
 

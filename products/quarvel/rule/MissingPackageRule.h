@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1035: a file without a package declaration.
 class MissingPackageRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1035;
 };
 

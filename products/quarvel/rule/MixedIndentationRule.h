@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1007: indentation that goes against the file's own style, tabs or spaces.
 class MixedIndentationRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1007;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1008: two modifiers written in the wrong order.
 class ModifierOrderRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1008;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1038: a parameter list in which not every parameter is final.
 class NonFinalParameterRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1038;
 };
 

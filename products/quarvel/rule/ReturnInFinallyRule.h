@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1012: a return inside a finally block.
 class ReturnInFinallyRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1012;
 };
 

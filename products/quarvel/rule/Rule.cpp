@@ -2,8 +2,14 @@
 
 namespace products::quarvel::rule {
 
-DefectList Rule::checkCode(const std::string&, const std::string&) const { return {}; }
-DefectList Rule::checkComments(const std::string&, const std::string&) const { return {}; }
-DefectList Rule::checkRaw(const std::string&, const std::string&) const { return {}; }
+DefectList Rule::checkCode(const std::string&, const std::string&) const {
+    return {};
+}
+DefectList Rule::checkComments(const std::string&, const std::string&) const {
+    return {};
+}
+DefectList Rule::checkRaw(const std::string&, const std::string&) const {
+    return {};
+}
 
 } // namespace products::quarvel::rule

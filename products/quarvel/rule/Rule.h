@@ -23,7 +23,7 @@ using DefectList = std::vector<Defect>;
 /// One numbered coding check. A rule overrides the one operation for the view it reads;
 /// the other two report nothing. Rules keep no state between calls.
 class Rule {
-public:
+  public:
     virtual ~Rule() = default;
     /// The code view: comments filled with carriage returns, literal contents with spaces.
     virtual DefectList checkCode(const std::string& code, const std::string& fileName) const;

@@ -2,7 +2,9 @@
 
 namespace products::quarvel::rule {
 
-void RuleRegistry::add(std::int32_t number, const Rule& rule) { entries_.emplace(number, &rule); }
+void RuleRegistry::add(std::int32_t number, const Rule& rule) {
+    entries_.emplace(number, &rule);
+}
 
 const Rule* RuleRegistry::find(std::int32_t number) const {
     const auto entry = entries_.find(number);

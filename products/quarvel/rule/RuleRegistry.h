@@ -9,7 +9,7 @@ namespace products::quarvel::rule {
 
 /// The rules by number, walked in ascending order. Refers to rules it does not own.
 class RuleRegistry {
-public:
+  public:
     using Entries = std::map<std::int32_t, const Rule*>;
 
     /// Enters a rule under its number; a number already taken keeps its first rule.
@@ -19,7 +19,7 @@ public:
     Entries::const_iterator end() const { return entries_.end(); }
     std::size_t size() const { return entries_.size(); }
 
-private:
+  private:
     Entries entries_;
 };
 

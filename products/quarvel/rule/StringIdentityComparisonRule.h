@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1013: a string literal compared with == or !=.
 class StringIdentityComparisonRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1013;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1040: a layout constraint given as a string literal when adding a component.
 class StringLayoutConstraintRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1040;
 };
 

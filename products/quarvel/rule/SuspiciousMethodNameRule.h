@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1019: a misspelt equals, finalize or hashCode declaration.
 class SuspiciousMethodNameRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1019;
 };
 

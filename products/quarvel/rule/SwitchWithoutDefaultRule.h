@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1004: a switch on one word whose body has no default label.
 class SwitchWithoutDefaultRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1004;
 };
 

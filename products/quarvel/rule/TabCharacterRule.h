@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1020: a line that holds a tab outside comments and literals.
 class TabCharacterRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1020;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1030: a class extending Thread without a run method.
 class ThreadWithoutRunRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1030;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1009: an equality comparison with the literal true.
 class TrueEqualityRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1009;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1024: a documentation tag that is not one of the known tags.
 class UnknownJavadocTagRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1024;
 };
 

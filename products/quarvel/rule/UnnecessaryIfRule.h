@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1029: an if whose condition is the literal true.
 class UnnecessaryIfRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1029;
 };
 

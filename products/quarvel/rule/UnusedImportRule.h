@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1000: an import whose simple name is never used after it.
 class UnusedImportRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1000;
 };
 

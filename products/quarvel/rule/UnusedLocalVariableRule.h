@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1023: a local variable that is never used in its scope.
 class UnusedLocalVariableRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1023;
 };
 

@@ -6,7 +6,7 @@ namespace products::quarvel::rule {
 
 /// Rule 1002: an import that ends in an asterisk.
 class WildcardImportRule : public Rule {
-public:
+  public:
     static constexpr std::int32_t kNumber = 1002;
 };
 

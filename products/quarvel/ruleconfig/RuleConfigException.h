@@ -6,7 +6,7 @@ namespace products::quarvel::ruleconfig {
 
 /// A disable directive whose rule number cannot be used.
 class RuleConfigException : public exceptions::Exception {
-public:
+  public:
     using exceptions::Exception::Exception;
     const std::string& getMessage() const override { return storedMessage(); }
 };

@@ -8,7 +8,7 @@ namespace products::quarvel::ruleconfig {
 
 /// Reads which rules a text switches off.
 class RuleDisableParser {
-public:
+  public:
     /// Mode of a configuration file; any other mode reads a Java source.
     static constexpr int kConfigurationMode = 1;
     static constexpr int kSourceMode = 0;

@@ -7,7 +7,7 @@ namespace util::parser::compiler::syntaxhighlighter {
 /// Views of a Java text with the same length and the same line feeds as the text, in which
 /// the bytes of some constructs are replaced. Each builder classifies the text itself.
 class CodeStripper {
-public:
+  public:
     /// Comments become the fill byte; character literals and string contents become spaces;
     /// code, keywords and string quotes stay.
     static std::string makeCodeView(const std::string& source, char commentFill);

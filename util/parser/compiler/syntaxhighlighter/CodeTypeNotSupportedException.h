@@ -5,7 +5,7 @@
 namespace util::parser::compiler::syntaxhighlighter {
 
 class CodeTypeNotSupportedException : public exceptions::Exception {
-public:
+  public:
     using exceptions::Exception::Exception;
     const std::string& getMessage() const override { return storedMessage(); }
 };

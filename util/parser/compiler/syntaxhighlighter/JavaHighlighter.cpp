@@ -6,14 +6,13 @@ namespace util::parser::compiler::syntaxhighlighter {
 namespace {
 
 const char* const kKeywords[] = {
-    "abstract",  "boolean",   "break",      "byte",       "case",         "catch",
-    "char",      "class",     "const",      "continue",   "default",      "do",
-    "double",    "else",      "extends",    "final",      "finally",      "float",
-    "for",       "goto",      "if",         "implements", "import",       "instanceof",
-    "int",       "interface", "long",       "native",     "new",          "package",
-    "private",   "protected", "public",     "return",     "short",        "static",
-    "strictfp",  "super",     "switch",     "synchronized", "this",       "throw",
-    "throws",    "transient", "try",        "void",       "volatile",     "while"};
+    "abstract",   "boolean",   "break",      "byte",      "case",         "catch",  "char",
+    "class",      "const",     "continue",   "default",   "do",           "double", "else",
+    "extends",    "final",     "finally",    "float",     "for",          "goto",   "if",
+    "implements", "import",    "instanceof", "int",       "interface",    "long",   "native",
+    "new",        "package",   "private",    "protected", "public",       "return", "short",
+    "static",     "strictfp",  "super",      "switch",    "synchronized", "this",   "throw",
+    "throws",     "transient", "try",        "void",      "volatile",     "while"};
 
 enum class State {
     Code,
@@ -27,7 +26,9 @@ enum class State {
     StringEscape
 };
 
-char kind(CharKind k) { return static_cast<char>(k); }
+char kind(CharKind k) {
+    return static_cast<char>(k);
+}
 
 void scanConstructs(const std::string& source, std::string& result) {
     State state = State::Code;
@@ -119,7 +120,9 @@ void scanConstructs(const std::string& source, std::string& result) {
     }
 }
 
-bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isSeparator(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 bool allCode(const std::string& result, std::size_t from, std::size_t length) {
     for (std::size_t i = from; i < from + length; ++i) {

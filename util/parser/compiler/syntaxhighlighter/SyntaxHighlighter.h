@@ -8,7 +8,7 @@ namespace util::parser::compiler::syntaxhighlighter {
 /// Classifies every byte of a source text; the result has the source's length and holds one
 /// CharKind value per byte.
 class SyntaxHighlighter {
-public:
+  public:
     virtual ~SyntaxHighlighter() = default;
     virtual std::string highlight(const std::string& source, const std::string& options) const = 0;
 };

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "products/quarvel/rule/Rule.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace products::quarvel::rule {
+
+constexpr std::size_t kNoPosition = std::string::npos;
+
+/// A pattern of the rules' dialect, compiled once: Perl syntax, case-sensitive, "." matches
+/// every byte (line feed, carriage return and zero byte included), and bytes above 127 are
+/// neither \s nor \w whatever the user's locale. Throws std::runtime_error when the text
+/// does not compile.
+class Pattern {
+public:
+    explicit Pattern(const std::string& text);
+    ~Pattern();
+    Pattern(Pattern&&) noexcept;
+    Pattern(const Pattern&) = delete;
+    Pattern& operator=(const Pattern&) = delete;
+
+    const std::string& text() const { return text_; }
+
+    struct Compiled;
+    const Compiled& compiled() const { return *compiled_; }
+
+private:
+    std::string text_;
+    std::unique_ptr<Compiled> compiled_;
+};
+
+/// A stretch [begin, end) of the searched text; a group that took no part has both at
+/// kNoPosition.
+struct Span {
+    std::size_t begin = kNoPosition;
+    std::size_t end = kNoPosition;
+
+    bool matched() const { return begin != kNoPosition; }
+    std::size_t length() const { return matched() ? end - begin : 0; }
+};
+
+/// One match: the whole match and its groups, as offsets into the searched text.
+class Match {
+public:
+    explicit Match(std::vector<Span> spans) : spans_(std::move(spans)) {}
+
+    std::size_t begin() const { return spans_[0].begin; }
+    std::size_t end() const { return spans_[0].end; }
+    /// Group 0 is the whole match; a group the pattern does not have took no part.
+    Span group(std::size_t index) const { return index < spans_.size() ? spans_[index] : Span{}; }
+    /// The text of a group, or the empty text when it took no part.
+    std::string groupText(const std::string& text, std::size_t index) const;
+
+private:
+    std::vector<Span> spans_;
+};
+
+/// Where a search loop goes on after a match: the offset to search from next, or nullopt
+/// to stop. An offset that does not lie after the previous search's start stops the loop.
+using Resume = std::optional<std::size_t>;
+
+/// The search loop: finds the leftmost match in [from, to) of the text, hands it over, and
+/// searches again from the offset the handler returns. \A holds at `from` on the first
+/// search and never after a resumption. A pattern search that exceeds the engine's limits
+/// abandons the rule's search (see collectDefects).
+void forEachMatch(const Pattern& pattern, const std::string& text,
+                  const std::function<Resume(const Match&)>& onMatch, std::size_t from = 0,
+                  std::size_t to = kNoPosition);
+
+/// The leftmost match in [from, to) of the text; \A holds at `from`.
+std::optional<Match> searchOnce(const Pattern& pattern, const std::string& text,
+                                std::size_t from = 0, std::size_t to = kNoPosition);
+
+/// Counts open and close characters from `start` on, with one open already counted, and
+/// returns the index where the counts are equal, or nullopt at the end of the text.
+std::optional<std::size_t> findMatchingClose(const std::string& text, std::size_t start,
+                                             char open, char close);
+
+/// True when the pattern, searched in [from, to) alone, has a match that covers the range
+/// exactly.
+bool matchesWholeBlock(const Pattern& pattern, const std::string& text, std::size_t from,
+                       std::size_t to);
+
+/// Runs a rule's search and returns the defects it appended. When a pattern search inside
+/// exceeds the engine's limits, the search ends there, the defects found so far are kept,
+/// and a failed check naming the rule is reported.
+DefectList collectDefects(std::int32_t ruleNumber,
+                          const std::function<void(DefectList& defects)>& search);
+
+/// Line numbers of positions in one text: the same answers as util::lineNumberAt, without
+/// counting from the start of the text for every position.
+class LineCounter {
+public:
+    explicit LineCounter(const std::string& text) : text_(text) {}
+    std::int32_t lineAt(std::size_t position);
+
+private:
+    const std::string& text_;
+    std::size_t position_ = 0;
+    std::int32_t line_ = 1;
+};
+
+} // namespace products::quarvel::rule

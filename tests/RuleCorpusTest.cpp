@@ -1,0 +1,153 @@
+// Runs one rule over each Java input of tests/rules and compares its defects with the ones the
+// input expects. The rule is the number the file name starts with (NNNN-what.java).
+//
+// Expected defects are written as "EXPECT NNNN" or "EXPECT NNNN 'message'" in a comment on
+// the line where the defect is reported; a line can hold several. Such lists are compared
+// in line order. When a file "<input>.expected" stands beside the input, it is used instead,
+// one defect per line as "LINE NNNN message", and the defects must come in exactly its order.
+#include "products/quarvel/rule/AllRules.h"
+#include "util/parser/compiler/syntaxhighlighter/CodeStripper.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+namespace {
+
+using products::quarvel::rule::AllRules;
+using products::quarvel::rule::Defect;
+using products::quarvel::rule::DefectList;
+using products::quarvel::rule::RuleRegistry;
+using util::parser::compiler::syntaxhighlighter::CodeStripper;
+
+struct Expected {
+    std::int32_t line;
+    std::int32_t rule;
+    std::string message; // empty: any message
+};
+
+std::string readWhole(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<Expected> annotationsIn(const std::string& source) {
+    static const std::regex annotation(R"(EXPECT (\d{4})(?: '([^']*)')?)");
+    std::vector<Expected> expected;
+    std::int32_t line = 1;
+    std::size_t lineStart = 0;
+    while (lineStart <= source.size()) {
+        std::size_t lineEnd = source.find('\n', lineStart);
+        if (lineEnd == std::string::npos)
+            lineEnd = source.size();
+        const std::string text = source.substr(lineStart, lineEnd - lineStart);
+        for (std::sregex_iterator it(text.begin(), text.end(), annotation), end; it != end; ++it)
+            expected.push_back({line, std::stoi((*it)[1]), (*it)[2].matched ? (*it)[2].str() : ""});
+        lineStart = lineEnd + 1;
+        ++line;
+    }
+    return expected;
+}
+
+std::vector<Expected> expectedFile(const std::string& text) {
+    std::vector<Expected> expected;
+    std::istringstream lines(text);
+    std::string entry;
+    while (std::getline(lines, entry)) {
+        if (entry.empty())
+            continue;
+        std::istringstream fields(entry);
+        Expected e{};
+        fields >> e.line >> e.rule;
+        std::getline(fields >> std::ws, e.message);
+        expected.push_back(e);
+    }
+    return expected;
+}
+
+std::string describe(const std::vector<Expected>& list) {
+    std::string text;
+    for (const Expected& e : list)
+        text += "  " + std::to_string(e.line) + " Rule(" + std::to_string(e.rule) + ") " +
+                (e.message.empty() ? "<any message>" : e.message) + "\n";
+    return text.empty() ? "  (none)\n" : text;
+}
+
+bool same(const Expected& expected, const Expected& actual) {
+    return expected.line == actual.line && expected.rule == actual.rule &&
+           (expected.message.empty() || expected.message == actual.message);
+}
+
+class RuleCorpus : public testing::TestWithParam<std::filesystem::path> {};
+
+TEST_P(RuleCorpus, ReportsExactlyTheExpectedDefects) {
+    const std::filesystem::path& input = GetParam();
+    const std::string fileName = input.filename().string();
+    const std::int32_t ruleNumber = std::stoi(fileName.substr(0, 4));
+
+    AllRules rules;
+    RuleRegistry registry;
+    rules.registerInto(registry);
+    const auto* rule = registry.find(ruleNumber);
+    ASSERT_NE(rule, nullptr) << "no rule " << ruleNumber;
+
+    const std::string raw = readWhole(input);
+    const std::string code = CodeStripper::makeCodeView(raw, '\r');
+    const std::string comments = CodeStripper::makeCommentView(raw);
+    DefectList found = rule->checkRaw(raw, fileName);
+    for (const DefectList& more :
+         {rule->checkComments(comments, fileName), rule->checkCode(code, fileName)})
+        found.insert(found.end(), more.begin(), more.end());
+
+    std::vector<Expected> actual;
+    for (const Defect& defect : found) {
+        EXPECT_EQ(defect.fileName, fileName);
+        actual.push_back({defect.line, ruleNumber, defect.message});
+    }
+
+    std::filesystem::path sidecar = input;
+    sidecar += ".expected";
+    std::vector<Expected> expected;
+    if (std::filesystem::exists(sidecar)) {
+        expected = expectedFile(readWhole(sidecar));
+    } else {
+        expected = annotationsIn(raw);
+        const auto byLine = [](const Expected& a, const Expected& b) { return a.line < b.line; };
+        std::stable_sort(expected.begin(), expected.end(), byLine);
+        std::stable_sort(actual.begin(), actual.end(), byLine);
+    }
+
+    const bool equal = expected.size() == actual.size() &&
+                       std::equal(expected.begin(), expected.end(), actual.begin(), same);
+    EXPECT_TRUE(equal) << "expected:\n" << describe(expected) << "actual:\n" << describe(actual);
+}
+
+std::vector<std::filesystem::path> corpusInputs() {
+    std::vector<std::filesystem::path> inputs;
+    for (const auto& entry : std::filesystem::directory_iterator(QUARVEL_RULE_CASES_DIR)) {
+        if (entry.path().extension() == ".java")
+            inputs.push_back(entry.path());
+    }
+    std::sort(inputs.begin(), inputs.end());
+    return inputs;
+}
+
+std::string testName(const testing::TestParamInfo<std::filesystem::path>& info) {
+    std::string name = info.param.stem().string();
+    for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    }
+    return "r" + name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, RuleCorpus, testing::ValuesIn(corpusInputs()), testName);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(RuleCorpus);
+
+} // namespace

@@ -1,0 +1,19 @@
+// Rule 1006: catch blocks with nothing but white space and braces.
+class EmptyCatch {
+    void reported() {
+        try { work(); } catch (Exception e) { } // EXPECT 1006 'Empty catch block.'
+        try { work(); } catch (IOException e) { /* ignored */ } // EXPECT 1006
+        try { work();
+        } catch (Exception e) {
+        } // EXPECT 1006 (the brace ends the line above, so this line is reported)
+        try { work(); } catch (Exception e) {{ }} // EXPECT 1006
+    }
+    void notReported() {
+        try { work(); } catch (Exception e) { log(e); }
+        try { work(); } catch (Exception e) { log("}"); }
+    }
+    void nested() {
+        try { work(); } catch (Exception e) { try { x(); } catch (E f) {} } // EXPECT 1006
+    }
+    void unclosed() {
+        try { work(); } catch (Exception e) {

@@ -1,0 +1,166 @@
+#include "products/quarvel/rule/PatternSearch.h"
+
+#include "tests/unit/TemporaryFolder.h"
+#include "util/StringHelper.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+using namespace products::quarvel::rule;
+
+namespace {
+
+std::vector<std::pair<std::size_t, std::size_t>> allMatches(const Pattern& pattern,
+                                                            const std::string& text) {
+    std::vector<std::pair<std::size_t, std::size_t>> found;
+    forEachMatch(pattern, text, [&](const Match& m) -> Resume {
+        found.emplace_back(m.begin(), m.end());
+        return m.end();
+    });
+    return found;
+}
+
+using Spans = std::vector<std::pair<std::size_t, std::size_t>>;
+
+TEST(PatternDialect, DotMatchesEveryByte) {
+    const Pattern dot("a.b");
+    EXPECT_TRUE(searchOnce(dot, "a\nb"));
+    EXPECT_TRUE(searchOnce(dot, "a\rb"));
+    EXPECT_TRUE(searchOnce(dot, std::string("a\0b", 3)));
+    EXPECT_TRUE(searchOnce(dot, "a\xff"
+                                "b"));
+}
+
+TEST(PatternDialect, ClassesAreAsciiWhateverTheLocale) {
+    std::setlocale(LC_ALL, "C.UTF-8");
+    const Pattern space("x\\sy");
+    const Pattern word("x\\wy");
+    EXPECT_TRUE(searchOnce(space, "x\ty"));
+    EXPECT_TRUE(searchOnce(space, "x\ry"));
+    EXPECT_TRUE(searchOnce(space, "x\vy"));
+    EXPECT_TRUE(searchOnce(word, "x_y"));
+    for (int byte = 128; byte < 256; ++byte) {
+        const std::string text = std::string("x") + static_cast<char>(byte) + "y";
+        EXPECT_FALSE(searchOnce(space, text)) << byte;
+        EXPECT_FALSE(searchOnce(word, text)) << byte;
+    }
+    const Pattern alpha("[[:alpha:]_]+");
+    const auto m = searchOnce(alpha, "1\xe9_ab2");
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->begin(), 2u);
+    EXPECT_EQ(m->end(), 5u);
+    std::setlocale(LC_ALL, "C");
+}
+
+TEST(PatternDialect, StartAnchorHoldsOnlyAtTheStartOfAFirstSearch) {
+    const Pattern anchored("\\A\\)\\s*;");
+    EXPECT_TRUE(searchOnce(anchored, "x) ;", 1));
+    EXPECT_FALSE(searchOnce(anchored, "x) ;", 0));
+    const Pattern startOrSemicolon("(;|\\A)a");
+    // The resumed search must not take its start for the start of the text.
+    EXPECT_EQ(allMatches(startOrSemicolon, "aa;a"), (Spans{{0, 1}, {2, 4}}));
+}
+
+TEST(PatternDialect, LazyRepeatStopsAtTheFirstSuccess) {
+    const Pattern lazy("\\(.*?\\)");
+    const auto m = searchOnce(lazy, "f(a) g(b)");
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->end(), 4u);
+}
+
+TEST(PatternDialect, BackReferenceRepeatsTheGroupExactly) {
+    const Pattern twice("import\\s+([^*;]+);[^\\(\\{]*?import\\s+\\1;");
+    EXPECT_TRUE(searchOnce(twice, "import a.B;\nimport a.B;"));
+    EXPECT_FALSE(searchOnce(twice, "import a.B;\nimport a.b;"));
+    EXPECT_FALSE(searchOnce(twice, "import a.B;\nvoid f() {}\nimport a.B;"));
+}
+
+TEST(PatternDialect, GroupsThatTakeNoPart) {
+    const Pattern call("(\\w+)\\.finalize\\(\\);|()finalize\\(\\);");
+    const std::string text = "finalize();";
+    const auto m = searchOnce(call, text);
+    ASSERT_TRUE(m);
+    EXPECT_FALSE(m->group(1).matched());
+    EXPECT_TRUE(m->group(2).matched());
+    EXPECT_EQ(m->groupText(text, 1), "");
+    EXPECT_FALSE(m->group(9).matched());
+}
+
+TEST(SearchLoop, SubRangeAndResumption) {
+    const Pattern word("ab");
+    EXPECT_EQ(allMatches(word, "ab ab ab"), (Spans{{0, 2}, {3, 5}, {6, 8}}));
+    // A match may not reach past the end of the range.
+    EXPECT_FALSE(searchOnce(word, "xxab", 0, 3));
+    EXPECT_TRUE(searchOnce(word, "xxab", 2, 4));
+    EXPECT_FALSE(searchOnce(word, "ab", 3, 2));
+    EXPECT_TRUE(allMatches(word, "").empty());
+}
+
+TEST(SearchLoop, ResumptionThatDoesNotAdvanceStops) {
+    const Pattern any("a");
+    int calls = 0;
+    forEachMatch(any, "aaaa", [&](const Match& m) -> Resume {
+        ++calls;
+        return m.begin(); // would find the same match forever
+    });
+    EXPECT_EQ(calls, 1);
+}
+
+TEST(SearchLoop, StopsWhenTheHandlerSaysSo) {
+    const Pattern any("a");
+    int calls = 0;
+    forEachMatch(any, "aaaa", [&](const Match&) -> Resume {
+        ++calls;
+        return std::nullopt;
+    });
+    EXPECT_EQ(calls, 1);
+}
+
+TEST(FindMatchingClose, CountsFromTheStartWithOneOpen) {
+    EXPECT_EQ(findMatchingClose("{}", 1, '{', '}'), 1u);
+    EXPECT_EQ(findMatchingClose("{ {a} b }", 1, '{', '}'), 8u);
+    EXPECT_EQ(findMatchingClose("(a(b(c)));", 1, '(', ')'), 8u);
+    EXPECT_FALSE(findMatchingClose("{ {", 1, '{', '}'));
+    EXPECT_FALSE(findMatchingClose("{", 5, '{', '}'));
+}
+
+TEST(MatchesWholeBlock, TheMatchMustCoverTheRange) {
+    const Pattern blanks("[\\s\\{\\}]*");
+    const std::string text = "{ \n { } }x";
+    EXPECT_TRUE(matchesWholeBlock(blanks, text, 1, 9));
+    EXPECT_TRUE(matchesWholeBlock(blanks, text, 1, 1)); // an empty body
+    EXPECT_FALSE(matchesWholeBlock(blanks, text, 1, 10));
+    const Pattern superCall("[\\{\\}\\s]*super\\s*\\.\\s*finalize\\s*\\(\\s*\\)\\s*;[\\{\\}\\s]*");
+    EXPECT_TRUE(matchesWholeBlock(superCall, " super.finalize(); ", 0, 19));
+    EXPECT_FALSE(matchesWholeBlock(superCall, " x(); super.finalize(); ", 0, 24));
+}
+
+TEST(CollectDefects, EngineLimitsEndTheRulesSearchAndKeepItsDefects) {
+    testsupport::TemporaryFolder folder; // the report goes to assertion.txt here
+    const Pattern marker("M");
+    const Pattern explosive("(.*?,){11}P"); // backtracks without end on a long line of commas
+    const std::string text = "M M " + std::string(30000, ',');
+    testing::internal::CaptureStdout();
+    const DefectList defects = collectDefects(1234, [&](DefectList& found) {
+        forEachMatch(marker, text, [&](const Match& m) -> Resume {
+            found.push_back({"F.java", 1, "marker"});
+            searchOnce(explosive, text, m.end()); // gives up on the first marker
+            return m.end();
+        });
+    });
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(defects.size(), 1u);
+    EXPECT_NE(printed.find("Assertion failed. Message: the searches of rule 1234 stay within"),
+              std::string::npos)
+        << printed;
+}
+
+TEST(LineCounter, AgreesWithLineNumberAtInAnyOrder) {
+    const std::string text = "a\nbb\n\nccc\n";
+    LineCounter lines(text);
+    for (std::size_t p : {0u, 3u, 5u, 9u, 1u, 10u, 2u, 40u})
+        EXPECT_EQ(lines.lineAt(p), util::lineNumberAt(text, p)) << p;
+}
+
+} // namespace
