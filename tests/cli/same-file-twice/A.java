@@ -1,1 +1,3 @@
 package p;
+
+/** @author quarvel */
