@@ -13,6 +13,9 @@ int lastErrorCode();
 /// code the system does not know.
 std::optional<std::string> systemErrorText(int errorCode);
 
+/// Makes lastErrorCode() answer this code again (it may have been overwritten since).
+void setLastErrorCode(int errorCode);
+
 /// Makes lastErrorCode() tell that a name is a directory where a file was expected.
 void setIsDirectoryError();
 

@@ -11,6 +11,10 @@ int lastErrorCode() {
     return errno;
 }
 
+void setLastErrorCode(int errorCode) {
+    errno = errorCode;
+}
+
 void setIsDirectoryError() {
     errno = EISDIR;
 }

@@ -1,12 +1,17 @@
 #include "platform/Platform.h"
 
-#include <vector>
+#include "platform/GrowingBuffer.h"
+
 #include <windows.h>
 
 namespace platform {
 
 int lastErrorCode() {
     return static_cast<int>(GetLastError());
+}
+
+void setLastErrorCode(int errorCode) {
+    SetLastError(static_cast<DWORD>(errorCode));
 }
 
 void setIsDirectoryError() {
@@ -27,18 +32,12 @@ std::optional<std::string> systemErrorText(int errorCode) {
 }
 
 std::optional<std::string> currentDirectoryWithSeparator() {
-    std::vector<char> buffer(260);
-    DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
-    if (length >= buffer.size()) {
-        // Longer than the usual buffer: the answer is the size needed, so ask again.
-        buffer.resize(length + 1);
-        length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
-        if (length >= buffer.size())
-            return std::nullopt;
-    }
-    if (length == 0)
+    const auto directory = queryIntoGrowingBuffer([](char* buffer, std::size_t size) {
+        return static_cast<std::size_t>(GetCurrentDirectoryA(static_cast<DWORD>(size), buffer));
+    });
+    if (!directory)
         return std::nullopt;
-    return std::string(buffer.data(), length) + "\\";
+    return *directory + "\\";
 }
 
 } // namespace platform

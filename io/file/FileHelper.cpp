@@ -9,7 +9,6 @@
 
 #include <exception>
 #include <filesystem>
-#include <vector>
 
 namespace io::file {
 namespace {
@@ -20,6 +19,24 @@ constexpr int kFileSizeLine = 84;
 constexpr int kLoadFileLine = 169;
 
 const std::ios::iostate kAllFailures = std::ios::eofbit | std::ios::failbit | std::ios::badbit;
+
+/// Raises a stream's failure as a CouldNotLoadFileException once a stream step has failed.
+/// The system's error code is taken at once, before raising the stream's own exception can
+/// overwrite it, and put back for the message.
+void raiseIfFailed(std::ifstream& stream, const char* introduction,
+                   const std::string& fileName) {
+    if (stream.good())
+        return;
+    const int errorCode = platform::lastErrorCode();
+    try {
+        stream.exceptions(kAllFailures); // raises the stream's failure for the state it is in
+    } catch (const std::ios::failure& failure) {
+        platform::setLastErrorCode(errorCode);
+        throw CouldNotLoadFileException(
+            FileHelper::describeFailure(introduction, fileName, failure.what()));
+    }
+}
+
 } // namespace
 
 std::string FileHelper::describeFailure(const std::string& introduction,
@@ -32,26 +49,28 @@ std::string FileHelper::describeFailure(const std::string& introduction,
     } catch (const windows::file::CouldNotGetCurrentDirectoryException& e) {
         directory = "Couldn't get the current directory. Exception: " + e.getMessage();
     }
-    return introduction + "\nFilename: '" + fileName + "'" +
-           "\nCurrent Working Directory: " + directory + "\n" + systemText +
-           "\nC++ exception: " + exceptionText;
+    return introduction + "\nFilename: '" + fileName + "'" + "\nCurrent Working Directory: " +
+           directory + "\n" + systemText + "\nC++ exception: " + exceptionText;
 }
 
 void FileHelper::openForReading(std::ifstream& stream, const std::string& fileName) {
+    const char* const introduction = "An error occured when trying to open the file for reading.";
     try {
-        stream.exceptions(kAllFailures);
-        if (stream.is_open())
-            stream.setstate(std::ios::failbit); // raises like a file that cannot be opened
-        stream.open(fileName, std::ios::in | std::ios::binary);
-        std::error_code ignored;
-        if (std::filesystem::is_directory(fileName, ignored)) {
-            // Some systems open a directory like a file; it has no bytes to read.
-            platform::setIsDirectoryError();
-            stream.setstate(std::ios::failbit);
+        stream.exceptions(std::ios::goodbit);
+        if (stream.is_open()) {
+            stream.setstate(std::ios::failbit); // fails like a file that cannot be opened
+        } else {
+            stream.open(fileName, std::ios::in | std::ios::binary);
+            std::error_code ignored;
+            if (stream.good() && std::filesystem::is_directory(fileName, ignored)) {
+                // Some systems open a directory like a file; it has no bytes to read.
+                platform::setIsDirectoryError();
+                stream.setstate(std::ios::failbit);
+            }
         }
-    } catch (const std::ios::failure& e) {
-        throw CouldNotLoadFileException(describeFailure(
-            "An error occured when trying to open the file for reading.", fileName, e.what()));
+        raiseIfFailed(stream, introduction, fileName);
+    } catch (const exceptions::Exception&) {
+        throw;
     } catch (const std::exception&) {
         util::reportAssertion("false", __FILE__, kOpenForReadingLine);
         throw;
@@ -59,15 +78,17 @@ void FileHelper::openForReading(std::ifstream& stream, const std::string& fileNa
 }
 
 std::int64_t FileHelper::fileSize(std::ifstream& stream, const std::string& fileName) {
+    const char* const introduction = "An error occured while trying to get the size of the file.";
     std::int64_t size = -1;
     try {
+        raiseIfFailed(stream, introduction, fileName);
         const std::streampos remembered = stream.tellg();
         stream.seekg(0, std::ios::end);
         size = static_cast<std::int64_t>(stream.tellg());
         stream.seekg(remembered);
-    } catch (const std::ios::failure& e) {
-        throw CouldNotLoadFileException(describeFailure(
-            "An error occured while trying to get the size of the file.", fileName, e.what()));
+        raiseIfFailed(stream, introduction, fileName);
+    } catch (const exceptions::Exception&) {
+        throw;
     } catch (const std::exception&) {
         util::reportAssertion("false", __FILE__, kFileSizeLine);
         throw;
@@ -98,13 +119,9 @@ std::string FileHelper::loadFile(const std::string& fileName, std::uint64_t byte
                     std::to_string(kMaxLoadSize) + " bytes.",
                 fileName, "None."));
         std::string content(static_cast<std::size_t>(byteCount), '\0');
-        try {
-            if (byteCount > 0)
-                stream.read(&content[0], static_cast<std::streamsize>(byteCount));
-        } catch (const std::ios::failure& e) {
-            throw CouldNotLoadFileException(describeFailure(
-                "An error occured while trying to load the file.", fileName, e.what()));
-        }
+        if (byteCount > 0)
+            stream.read(&content[0], static_cast<std::streamsize>(byteCount));
+        raiseIfFailed(stream, "An error occured while trying to load the file.", fileName);
         return content;
     } catch (const exceptions::Exception&) {
         throw;

@@ -2,6 +2,7 @@
 
 #include "exceptions/Exception.h"
 #include "io/file/CouldNotLoadFileException.h"
+#include "platform/GrowingBuffer.h"
 #include "platform/errorresources/SystemErrors.h"
 #include "util/Helpers.h"
 #include "windows/file/WindowsFileException.h"
@@ -89,6 +90,32 @@ TEST(Exceptions, FamiliesCatchOnlyTheirMembers) {
     const exceptions::IllegalArgumentException original("message");
     const exceptions::IllegalArgumentException copy(original);
     EXPECT_EQ(copy.getMessage(), "message");
+}
+
+} // namespace
+
+namespace {
+
+TEST(GrowingBuffer, GrowsUntilALongTextFits) {
+    const std::string directory = "C:\\" + std::string(300, 'd');
+    std::vector<std::size_t> sizesAsked;
+    const auto query = [&](char* buffer, std::size_t size) -> std::size_t {
+        sizesAsked.push_back(size);
+        if (size <= directory.size())
+            return directory.size() + 1; // the size needed, terminator included
+        directory.copy(buffer, directory.size());
+        buffer[directory.size()] = '\0';
+        return directory.size();
+    };
+    EXPECT_EQ(platform::queryIntoGrowingBuffer(query), directory);
+    EXPECT_EQ(sizesAsked.front(), 260u);
+    EXPECT_EQ(sizesAsked.size(), 2u);
+}
+
+TEST(GrowingBuffer, FailureAndTextsThatNeverFit) {
+    EXPECT_FALSE(platform::queryIntoGrowingBuffer([](char*, std::size_t) { return 0u; }));
+    EXPECT_FALSE(platform::queryIntoGrowingBuffer(
+        [](char*, std::size_t size) -> std::size_t { return size + 10; }));
 }
 
 } // namespace

@@ -1,0 +1,11 @@
+package p;
+
+/** @author x */
+class Crlf {
+    void f() {
+        try {
+            g();
+        } catch (java.io.IOException e) {
+        }
+    }
+}
