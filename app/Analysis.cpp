@@ -2,6 +2,7 @@
 
 #include "app/ParserNotFoundException.h"
 #include "app/ProjectParser.h"
+#include "app/RunProfile.h"
 #include "exceptions/Exception.h"
 #include "util/StringHelper.h"
 #include "util/parser/ArgumentParser.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iostream>
 #include <sstream>
 
 namespace app {
@@ -75,26 +77,35 @@ std::vector<std::string> projectFileNames(const std::vector<std::string>& projec
 std::uint32_t analyseFile(const std::string& name, const RuleRegistry& registry,
                           const RuleDisableParser& disableParser,
                           const std::vector<std::int32_t>& globallyDisabled, FileLoader& loader,
-                          OutputChannel& result) {
+                          OutputChannel& result, RunProfile& profile) {
+    const Stopwatch fileTime;
     const std::string raw = loader.load(name, 0);
+    const Stopwatch viewTime;
     const std::string code = CodeStripper::makeCodeView(raw, '\r');
     const std::string comments = CodeStripper::makeCommentView(raw);
+    if constexpr (RunProfile::kEnabled)
+        profile.addViews(viewTime.seconds());
     const std::vector<std::int32_t> fileDisabled =
         disableParser.parse(raw, RuleDisableParser::kSourceMode);
     std::uint32_t count = 0;
     for (const auto& [number, rule] : registry) {
         if (contains(globallyDisabled, number) || contains(fileDisabled, number))
             continue;
+        const Stopwatch ruleTime;
         // Raw-text defects first, then comment-view defects, then code-view defects.
         DefectList gathered = rule->checkRaw(raw, name);
         const DefectList fromComments = rule->checkComments(comments, name);
         gathered.insert(gathered.end(), fromComments.begin(), fromComments.end());
         const DefectList fromCode = rule->checkCode(code, name);
         gathered.insert(gathered.end(), fromCode.begin(), fromCode.end());
+        if constexpr (RunProfile::kEnabled)
+            profile.addRule(number, ruleTime.seconds());
         count += static_cast<std::uint32_t>(gathered.size());
         for (const Defect& defect : gathered)
             result.print(defectLine(defect, number));
     }
+    if constexpr (RunProfile::kEnabled)
+        profile.addFile(name, raw.size(), fileTime.seconds());
     return count;
 }
 
@@ -154,12 +165,15 @@ int runAnalysis(const RuleRegistry& registry, const RuleDisableParser& disablePa
 
         const std::int64_t start = monotonicMilliseconds();
         std::uint32_t defectCount = 0;
+        RunProfile profile;
         for (const std::string& name : files)
-            defectCount +=
-                analyseFile(name, registry, disableParser, globallyDisabled, loader, result);
+            defectCount += analyseFile(name, registry, disableParser, globallyDisabled, loader,
+                                       result, profile);
         const std::int64_t elapsed = monotonicMilliseconds() - start;
 
         status.print(summaryText(files.size(), defectCount, elapsed));
+        if constexpr (RunProfile::kEnabled)
+            profile.write(std::cerr);
         return 0;
     } catch (const exceptions::Exception& failure) {
         result.print(failure.getMessage());

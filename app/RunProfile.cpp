@@ -1,0 +1,14 @@
+#include "app/RunProfile.h"
+
+namespace app {
+
+void RunProfile::write(std::ostream& out) const {
+    out << "profile views " << viewSeconds_ << "\n";
+    for (const auto& [rule, seconds] : ruleSeconds_)
+        out << "profile rule " << rule << " " << seconds << "\n";
+    for (const FileTime& file : files_)
+        out << "profile file " << file.seconds << " " << file.bytes << " " << file.name << "\n";
+    out.flush();
+}
+
+} // namespace app
