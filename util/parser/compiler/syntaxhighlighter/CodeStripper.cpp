@@ -5,13 +5,14 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace util::parser::compiler::syntaxhighlighter {
 namespace {
 
 /// What each kind becomes: kKeep, or the byte that replaces it.
-using Replacements = std::array<int, 7>;
-constexpr int kKeep = -1;
+using Replacements = std::array<std::optional<char>, 7>;
+constexpr std::nullopt_t kKeep = std::nullopt;
 
 std::string makeView(const std::string& sourcecode, const Replacements& replacements) {
     const std::string highlightData = createHighlighter("java")->highlight(sourcecode, "");
@@ -23,8 +24,8 @@ std::string makeView(const std::string& sourcecode, const Replacements& replacem
         if (view[i] == '\n')
             continue;
         const auto kind = static_cast<unsigned char>(highlightData[i]);
-        if (kind < replacements.size() && replacements[kind] != kKeep)
-            view[i] = static_cast<char>(replacements[kind]);
+        if (kind < replacements.size() && replacements[kind])
+            view[i] = *replacements[kind];
     }
     return view;
 }

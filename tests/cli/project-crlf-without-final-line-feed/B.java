@@ -1,0 +1,10 @@
+package p;
+
+/** @author x */
+public class B {
+    private int count;
+
+    public void work() {
+        count++;
+    }
+}

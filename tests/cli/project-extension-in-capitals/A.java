@@ -1,0 +1,10 @@
+package p;
+
+/** @author x */
+public class A {
+    private int count;
+
+    public void work() {
+        count++;
+    }
+}

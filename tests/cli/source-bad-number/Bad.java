@@ -1,0 +1,15 @@
+package p;
+
+/** @author x */
+
+/* quarvel disable(abc) */
+public class Bad {
+    private int count;
+
+    public void work() {
+        try {
+            count++;
+        } catch (IllegalStateException e) {
+        }
+    }
+}
