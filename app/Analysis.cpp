@@ -81,8 +81,7 @@ std::uint32_t analyseFile(const std::string& name, const RuleRegistry& registry,
     const Stopwatch fileTime;
     const std::string raw = loader.load(name, 0);
     const Stopwatch viewTime;
-    const std::string code = CodeStripper::makeCodeView(raw, '\r');
-    const std::string comments = CodeStripper::makeCommentView(raw);
+    const auto [code, comments] = CodeStripper::makeCodeAndCommentViews(raw, '\r');
     if constexpr (RunProfile::kEnabled)
         profile.addViews(viewTime.seconds());
     const std::vector<std::int32_t> fileDisabled =

@@ -81,3 +81,18 @@ TEST(CodeStripper, TheSourceIsNotChanged) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(CodeStripper, BothViewsFromOneClassificationAreTheSingleViews) {
+    using util::parser::compiler::syntaxhighlighter::CodeStripper;
+    for (const std::string& source :
+         {std::string(""), std::string("x /*a*/\ny"), std::string("a // c\r\n\"s\" 'c' /** d */"),
+          std::string("/* unclosed \n 'x' \"y\"")}) {
+        const auto views = CodeStripper::makeCodeAndCommentViews(source, '\r');
+        EXPECT_EQ(views.code, CodeStripper::makeCodeView(source, '\r'));
+        EXPECT_EQ(views.comments, CodeStripper::makeCommentView(source));
+    }
+}
+
+} // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -137,6 +138,138 @@ TEST(JavaHighlighter, AnyBytesGiveKindsZeroToSixAtTheSourceLength) {
     for (const char kind : data)
         EXPECT_LE(static_cast<unsigned char>(kind),
                   static_cast<unsigned char>(CharKind::StringQuote));
+}
+
+/// The classifier written the plain way, byte by byte through the scan table and then one
+/// substring search per keyword, to check the fast one against.
+std::string referenceHighlight(const std::string& s) {
+    enum State { Code, AfterSlash, Block, BlockStar, Line, Char, CharEsc, Str, StrEsc };
+    std::string r(s.size(), 0);
+    State st = Code;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        switch (st) {
+        case Code:
+            r[i] = c == '\'' ? 4 : c == '"' ? 6 : 0;
+            st = c == '/' ? AfterSlash : c == '\'' ? Char : c == '"' ? Str : Code;
+            break;
+        case AfterSlash:
+            if (c == '/') {
+                r[i] = r[i - 1] = 3;
+                st = Line;
+            } else if (c == '*') {
+                r[i] = r[i - 1] = 2;
+                st = Block;
+            } else {
+                r[i - 1] = 0;
+                r[i] = c == '\'' ? 4 : c == '"' ? 5 : 0;
+                st = c == '\'' ? Char : c == '"' ? Str : Code;
+            }
+            break;
+        case Block:
+            r[i] = 2;
+            st = c == '*' ? BlockStar : Block;
+            break;
+        case BlockStar:
+            r[i] = 2;
+            st = c == '/' ? Code : c == '*' ? BlockStar : Block;
+            break;
+        case Line:
+            r[i] = c == '\n' ? 0 : 3;
+            st = c == '\n' ? Code : Line;
+            break;
+        case Char:
+            r[i] = 4;
+            st = c == '\'' ? Code : c == '\\' ? CharEsc : Char;
+            break;
+        case CharEsc:
+            r[i] = 4;
+            st = Char;
+            break;
+        case Str:
+            r[i] = c == '"' ? 6 : 5;
+            st = c == '"' ? Code : c == '\\' ? StrEsc : Str;
+            break;
+        case StrEsc:
+            r[i] = 5;
+            st = Str;
+            break;
+        }
+    }
+    static const char* const keywords[] = {
+        "abstract",   "boolean",   "break",      "byte",      "case",         "catch",  "char",
+        "class",      "const",     "continue",   "default",   "do",           "double", "else",
+        "extends",    "final",     "finally",    "float",     "for",          "goto",   "if",
+        "implements", "import",    "instanceof", "int",       "interface",    "long",   "native",
+        "new",        "package",   "private",    "protected", "public",       "return", "short",
+        "static",     "strictfp",  "super",      "switch",    "synchronized", "this",   "throw",
+        "throws",     "transient", "try",        "void",      "volatile",     "while"};
+    const auto free = [&](std::size_t at) {
+        return at >= s.size() || s[at] == ' ' || s[at] == '\t' || s[at] == '\n' || r[at] != 0;
+    };
+    for (const std::string word : keywords) {
+        for (std::size_t p = s.find(word); p != std::string::npos;
+             p = s.find(word, p + word.size())) {
+            bool code = true;
+            for (std::size_t k = p; k < p + word.size(); ++k)
+                code = code && r[k] == 0;
+            if (code && (p == 0 || free(p - 1)) && free(p + word.size()))
+                std::fill(r.begin() + p, r.begin() + p + word.size(), 1);
+        }
+    }
+    return r;
+}
+
+TEST(JavaHighlighter, AgreesWithTheBytewiseClassifierOnRandomJavaLikeText) {
+    static const std::string pieces[] = {"int",
+                                         "if",
+                                         "do",
+                                         "double",
+                                         "class",
+                                         "final",
+                                         "finally",
+                                         "interface",
+                                         "return",
+                                         "switch",
+                                         "case",
+                                         "x",
+                                         "_",
+                                         "9",
+                                         " ",
+                                         "  ",
+                                         "\t",
+                                         "\n",
+                                         "\r\n",
+                                         "\r",
+                                         "/",
+                                         "//",
+                                         "/*",
+                                         "*/",
+                                         "*",
+                                         "**",
+                                         "'",
+                                         "\"",
+                                         "\\",
+                                         "(",
+                                         ")",
+                                         "{",
+                                         "}",
+                                         ";",
+                                         ".",
+                                         "\xe9",
+                                         std::string("\0", 1)};
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
+    for (int round = 0; round < 3000; ++round) {
+        std::string source;
+        const int length = round % 60;
+        for (int k = 0; k < length; ++k)
+            source += pieces[pick(random)];
+        if (round % 7 == 0)
+            source += std::string(1, '\0');
+        ASSERT_EQ(JavaHighlighter().highlight(source, ""), referenceHighlight(source))
+            << "source: " << testing::PrintToString(source);
+    }
 }
 
 TEST(CreateHighlighter, OnlyTheExactCodeTypeJava) {

@@ -75,9 +75,14 @@ std::int32_t ruleNumberOf(const std::string& numberText) {
 std::vector<std::int32_t> DirectiveRuleDisableParser::parse(const std::string& text,
                                                             int mode) const {
     const bool configuration = mode == kConfigurationMode;
+    const std::string directive = configuration ? kConfigurationDirective : kSourceDirective;
+    // The views only blank bytes, and a directive holds no byte that a blanked byte could
+    // stand for where it stands, so a text without the directive has no directive in its
+    // view: most sources are decided without classifying them.
+    if (text.find(directive) == std::string::npos)
+        return {};
     const std::string view = configuration ? CodeStripper::makeConfigView(text)
                                            : CodeStripper::makeAllCommentsView(text);
-    const std::string directive = configuration ? kConfigurationDirective : kSourceDirective;
 
     std::vector<std::int32_t> disabled;
     util::parser::StringTokenizerImpl lines(view, "\n\r");

@@ -14,40 +14,68 @@ namespace {
 using Replacements = std::array<std::optional<char>, 7>;
 constexpr std::nullopt_t kKeep = std::nullopt;
 
-std::string makeView(const std::string& sourcecode, const Replacements& replacements) {
-    const std::string highlightData = createHighlighter("java")->highlight(sourcecode, "");
+// Kinds, in order: code, keyword, block comment, line comment, char literal, string content,
+// string quote.
+Replacements codeView(char commentFill) {
+    return {kKeep, kKeep, commentFill, commentFill, ' ', ' ', kKeep};
+}
+const Replacements kCommentView = {' ', ' ', kKeep, ' ', ' ', ' ', ' '};
+const Replacements kConfigView = {kKeep, kKeep, ' ', ' ', kKeep, ' ', ' '};
+const Replacements kAllCommentsView = {' ', ' ', kKeep, kKeep, ' ', ' ', ' '};
+
+std::string classify(const std::string& sourcecode) {
+    std::string highlightData = createHighlighter("java")->highlight(sourcecode, "");
     if (highlightData.size() != sourcecode.size())
         reportAssertion("highlightData.size() == sourcecode.size()", __FILE__, __LINE__);
+    return highlightData;
+}
+
+std::string applyView(const std::string& sourcecode, const std::string& highlightData,
+                      const Replacements& replacements) {
+    // One byte per kind value: the replacement, or the marker that the source byte stays.
+    std::array<int, 256> byKind;
+    byKind.fill(-1);
+    for (std::size_t kind = 0; kind < replacements.size(); ++kind) {
+        if (replacements[kind])
+            byKind[kind] = static_cast<unsigned char>(*replacements[kind]);
+    }
     std::string view = sourcecode;
     const std::size_t length = std::min(highlightData.size(), sourcecode.size());
     for (std::size_t i = 0; i < length; ++i) {
-        if (view[i] == '\n')
-            continue;
-        const auto kind = static_cast<unsigned char>(highlightData[i]);
-        if (kind < replacements.size() && replacements[kind])
-            view[i] = *replacements[kind];
+        const int replacement = byKind[static_cast<unsigned char>(highlightData[i])];
+        if (replacement >= 0 && view[i] != '\n')
+            view[i] = static_cast<char>(replacement);
     }
     return view;
 }
 
+std::string makeView(const std::string& sourcecode, const Replacements& replacements) {
+    return applyView(sourcecode, classify(sourcecode), replacements);
+}
+
 } // namespace
 
-// Kinds, in order: code, keyword, block comment, line comment, char literal, string content,
-// string quote.
 std::string CodeStripper::makeCodeView(const std::string& source, char commentFill) {
-    return makeView(source, {kKeep, kKeep, commentFill, commentFill, ' ', ' ', kKeep});
+    return makeView(source, codeView(commentFill));
 }
 
 std::string CodeStripper::makeCommentView(const std::string& source) {
-    return makeView(source, {' ', ' ', kKeep, ' ', ' ', ' ', ' '});
+    return makeView(source, kCommentView);
 }
 
 std::string CodeStripper::makeConfigView(const std::string& source) {
-    return makeView(source, {kKeep, kKeep, ' ', ' ', kKeep, ' ', ' '});
+    return makeView(source, kConfigView);
 }
 
 std::string CodeStripper::makeAllCommentsView(const std::string& source) {
-    return makeView(source, {' ', ' ', kKeep, kKeep, ' ', ' ', ' '});
+    return makeView(source, kAllCommentsView);
+}
+
+CodeStripper::CodeAndCommentViews CodeStripper::makeCodeAndCommentViews(const std::string& source,
+                                                                        char commentFill) {
+    const std::string highlightData = classify(source);
+    return {applyView(source, highlightData, codeView(commentFill)),
+            applyView(source, highlightData, kCommentView)};
 }
 
 } // namespace util::parser::compiler::syntaxhighlighter

@@ -17,6 +17,14 @@ class CodeStripper {
     static std::string makeConfigView(const std::string& source);
     /// Only block and line comments stay.
     static std::string makeAllCommentsView(const std::string& source);
+
+    struct CodeAndCommentViews {
+        std::string code;
+        std::string comments;
+    };
+    /// The code view and the comment view from one classification of the text: the same
+    /// texts as makeCodeView and makeCommentView give.
+    static CodeAndCommentViews makeCodeAndCommentViews(const std::string& source, char commentFill);
 };
 
 } // namespace util::parser::compiler::syntaxhighlighter
