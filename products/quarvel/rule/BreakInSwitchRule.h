@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class BreakInSwitchRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1039;
+    /// Finds the switches in the raw text; each nested switch is examined on its own.
+    DefectList checkRaw(const std::string& raw, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

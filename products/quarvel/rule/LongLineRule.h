@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class LongLineRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1022;
+    /// Comment bytes end a line as well: only the code part of a line is measured.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class MixedIndentationRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1007;
+    /// Decides the file's style first, then reports the lines that go against it.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class ModifierOrderRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1008;
+    /// One defect per wrong pair, at the line of its first modifier.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class TabCharacterRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1020;
+    /// One defect per line, however many tabs it holds.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

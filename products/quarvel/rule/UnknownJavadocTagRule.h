@@ -8,6 +8,9 @@ namespace products::quarvel::rule {
 class UnknownJavadocTagRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1024;
+    /// Examines the documentation comments, up to the first one left open.
+    DefectList checkComments(const std::string& comments,
+                             const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

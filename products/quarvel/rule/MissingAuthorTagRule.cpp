@@ -1,0 +1,20 @@
+#include "products/quarvel/rule/MissingAuthorTagRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kAuthorTag(R"(\s@author\s)");
+const char kMessage[] = "No @author javadoc tag found.";
+constexpr std::int32_t kWholeFileLine = 1;
+} // namespace
+
+DefectList MissingAuthorTagRule::checkComments(const std::string& comments,
+                                               const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        if (!searchOnce(kAuthorTag, comments))
+            defects.push_back({fileName, kWholeFileLine, kMessage});
+    });
+}
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,24 @@
+#include "products/quarvel/rule/ModifierOrderRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+// A later modifier followed by an earlier one, for every such pair.
+const Pattern kWrongPair(
+    R"(abstract\s+public|static\s+public|final\s+public|synchronized\s+public|native\s+public|strictfp\s+public|abstract\s+protected|static\s+protected|final\s+protected|synchronized\s+protected|native\s+protected|strictfp\s+protected|abstract\s+private|static\s+private|final\s+private|synchronized\s+private|native\s+private|strictfp\s+private|static\s+abstract|final\s+abstract|synchronized\s+abstract|native\s+abstract|strictfp\s+abstract|final\s+static|synchronized\s+static|native\s+static|strictfp\s+static|synchronized\s+final|native\s+final|strictfp\s+final|native\s+synchronized|strictfp\s+synchronized)");
+const char kMessage[] = "Order of modifiers should be pub pro pri abs sta fin synch nat stri.";
+} // namespace
+
+DefectList ModifierOrderRule::checkCode(const std::string& code,
+                                        const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kWrongPair, code, [&](const Match& m) -> Resume {
+            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,24 @@
+#include "products/quarvel/rule/TabCharacterRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const char kMessage[] = "Tab found. Prefer space when indenting source code.";
+} // namespace
+
+DefectList TabCharacterRule::checkCode(const std::string& code, const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        std::int32_t lastLine = 0;
+        for (std::size_t tab = code.find('\t'); tab != std::string::npos;
+             tab = code.find('\t', tab + 1)) {
+            const std::int32_t line = lines.lineAt(tab);
+            if (line != lastLine)
+                defects.push_back({fileName, line, kMessage});
+            lastLine = line;
+        }
+    });
+}
+
+} // namespace products::quarvel::rule
