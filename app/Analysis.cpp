@@ -80,13 +80,28 @@ std::uint32_t analyseFile(const std::string& name, const RuleRegistry& registry,
                           OutputChannel& result, RunProfile& profile) {
     const Stopwatch fileTime;
     const std::string raw = loader.load(name, 0);
-    const Stopwatch viewTime;
-    const auto [code, comments] = CodeStripper::makeCodeAndCommentViews(raw, '\r');
+    std::uint32_t count = 0;
+    checkSource(raw, name, registry, disableParser, globallyDisabled,
+                [&](std::int32_t number, const DefectList& defects, double seconds) {
+                    if constexpr (RunProfile::kEnabled)
+                        profile.addRule(number, seconds);
+                    count += static_cast<std::uint32_t>(defects.size());
+                    for (const Defect& defect : defects)
+                        result.print(defectLine(defect, number));
+                });
     if constexpr (RunProfile::kEnabled)
-        profile.addViews(viewTime.seconds());
+        profile.addFile(name, raw.size(), fileTime.seconds());
+    return count;
+}
+
+} // namespace
+
+void checkSource(const std::string& raw, const std::string& name, const RuleRegistry& registry,
+                 const RuleDisableParser& disableParser,
+                 const std::vector<std::int32_t>& globallyDisabled, const RuleResults& onRule) {
+    const auto [code, comments] = CodeStripper::makeCodeAndCommentViews(raw, '\r');
     const std::vector<std::int32_t> fileDisabled =
         disableParser.parse(raw, RuleDisableParser::kSourceMode);
-    std::uint32_t count = 0;
     for (const auto& [number, rule] : registry) {
         if (contains(globallyDisabled, number) || contains(fileDisabled, number))
             continue;
@@ -97,18 +112,9 @@ std::uint32_t analyseFile(const std::string& name, const RuleRegistry& registry,
         gathered.insert(gathered.end(), fromComments.begin(), fromComments.end());
         const DefectList fromCode = rule->checkCode(code, name);
         gathered.insert(gathered.end(), fromCode.begin(), fromCode.end());
-        if constexpr (RunProfile::kEnabled)
-            profile.addRule(number, ruleTime.seconds());
-        count += static_cast<std::uint32_t>(gathered.size());
-        for (const Defect& defect : gathered)
-            result.print(defectLine(defect, number));
+        onRule(number, gathered, RunProfile::kEnabled ? ruleTime.seconds() : 0.0);
     }
-    if constexpr (RunProfile::kEnabled)
-        profile.addFile(name, raw.size(), fileTime.seconds());
-    return count;
 }
-
-} // namespace
 
 std::string usageText() {
     return "Usage: " + util::StringHelper::toLowerCase(kProductName) + ".exe" + " " + kHelpFlag +

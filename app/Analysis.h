@@ -5,6 +5,10 @@
 #include "products/quarvel/rule/RuleRegistry.h"
 #include "products/quarvel/ruleconfig/RuleDisableParser.h"
 
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace app {
 
 extern const char kProductName[];
@@ -17,6 +21,19 @@ int runAnalysis(const products::quarvel::rule::RuleRegistry& registry,
                 const products::quarvel::ruleconfig::RuleDisableParser& disableParser,
                 FileLoader& loader, OutputSink& output, int argumentCount,
                 const char* const* arguments);
+
+/// Receives the defects of one rule for one file, with the seconds the rule took (0 unless
+/// the build profiles).
+using RuleResults = std::function<void(
+    std::int32_t ruleNumber, const products::quarvel::rule::DefectList& defects, double seconds)>;
+
+/// Checks one source text: builds its views, reads its own disable directives (which may
+/// throw RuleConfigException), and runs every rule that neither list switches off, in
+/// ascending number.
+void checkSource(const std::string& raw, const std::string& name,
+                 const products::quarvel::rule::RuleRegistry& registry,
+                 const products::quarvel::ruleconfig::RuleDisableParser& disableParser,
+                 const std::vector<std::int32_t>& globallyDisabled, const RuleResults& onRule);
 
 /// The line that tells how to call the program, with its line feed.
 std::string usageText();

@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class ConsoleOutputRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1011;
+    /// One defect per call, at the first byte of the match.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

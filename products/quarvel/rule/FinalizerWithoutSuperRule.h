@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class FinalizerWithoutSuperRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1032;
+    /// An unclosed finalizer body runs to the end of the text.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class GeneralCatchTypeRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1005;
+    /// Reported at the type, or at the word final when it is written.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

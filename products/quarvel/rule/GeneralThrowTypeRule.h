@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class GeneralThrowTypeRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1018;
+    /// Reported at the thrown type.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

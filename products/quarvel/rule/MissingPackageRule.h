@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class MissingPackageRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1035;
+    /// At most one defect, on line 1.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class ReturnInFinallyRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1012;
+    /// At most one defect per finally block; an unclosed block runs to the end of the text.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class SwitchWithoutDefaultRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1004;
+    /// A switch without its closing brace is examined up to the end of the text.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -1,0 +1,24 @@
+#include "products/quarvel/rule/ConsoleOutputRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kConsoleOutput(R"(System\.err\.print|System\.out\.print|.printStackTrace\(\);)");
+const char kMessage[] = "Output on System.out or System.err.";
+} // namespace
+
+DefectList ConsoleOutputRule::checkCode(const std::string& code,
+                                        const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kConsoleOutput, code, [&](const Match& m) -> Resume {
+            // The stack-trace form starts one byte before its name, which can be the line feed
+            // ending the line above.
+            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,28 @@
+#include "products/quarvel/rule/FinalizerWithoutSuperRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kFinalizer(R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)");
+const Pattern kSuperFinalizeCall(R"(super\s*\.\s*finalize\s*\(\s*\)\s*;)");
+const char kMessage[] = "finalizer does not call super.finalize().";
+} // namespace
+
+DefectList FinalizerWithoutSuperRule::checkCode(const std::string& code,
+                                                const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kFinalizer, code, [&](const Match& m) -> Resume {
+            const std::size_t bodyStart = m.end() - 1; // the byte after the brace
+            // A body left open by a truncated file runs to the end of the text.
+            const std::size_t bodyEnd =
+                findMatchingClose(code, bodyStart, '{', '}').value_or(code.size());
+            if (!searchOnce(kSuperFinalizeCall, code, bodyStart, bodyEnd))
+                defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,24 @@
+#include "products/quarvel/rule/GeneralCatchTypeRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kGeneralCatch(
+    R"(\}\s*catch\s*\(\s*(Exception|Throwable|RuntimeException|Error|final\s+Exception|final\s+Throwable|final\s+RuntimeException|final\s+Error))");
+const char kMessage[] = "Type in catch clause too general.";
+} // namespace
+
+DefectList GeneralCatchTypeRule::checkCode(const std::string& code,
+                                           const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kGeneralCatch, code, [&](const Match& m) -> Resume {
+            // At the type, or at the word final written before it.
+            defects.push_back({fileName, lines.lineAt(m.group(1).begin), kMessage});
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,22 @@
+#include "products/quarvel/rule/GeneralThrowTypeRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kGeneralThrow(R"(throw\s+(Exception|Throwable|RuntimeException|Error))");
+const char kMessage[] = "Type in throw statement too general.";
+} // namespace
+
+DefectList GeneralThrowTypeRule::checkCode(const std::string& code,
+                                           const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kGeneralThrow, code, [&](const Match& m) -> Resume {
+            defects.push_back({fileName, lines.lineAt(m.group(1).begin), kMessage});
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

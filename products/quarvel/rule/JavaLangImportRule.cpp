@@ -1,0 +1,22 @@
+#include "products/quarvel/rule/JavaLangImportRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kJavaLangImport(R"(import\s+java.lang.[^.;]+;)");
+const char kMessage[] = "Explicit import of java.lang class.";
+} // namespace
+
+DefectList JavaLangImportRule::checkCode(const std::string& code,
+                                         const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kJavaLangImport, code, [&](const Match& m) -> Resume {
+            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,22 @@
+#include "products/quarvel/rule/UnnecessaryIfRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kIfTrue(R"(if\s*\(\s*true\s*\))");
+const char kMessage[] = "Unnecessary if statement.";
+} // namespace
+
+DefectList UnnecessaryIfRule::checkCode(const std::string& code,
+                                        const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kIfTrue, code, [&](const Match& m) -> Resume {
+            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,3 @@
+package p;
+// Rule 1035: the word package at the very first byte of the text.
+class C { }
