@@ -9,7 +9,13 @@ namespace {
 const char kSeparator[] = "----------------------------------------\n";
 const char kSupportAddress[] = "support@quarvel.dev";
 const char kReportFile[] = "assertion.txt";
+
+std::size_t assertionCount = 0;
 } // namespace
+
+std::size_t reportedAssertionCount() {
+    return assertionCount;
+}
 
 std::string currentLocalTimeText() {
     const std::time_t now = std::time(nullptr);
@@ -45,6 +51,7 @@ std::string formatAssertionReport(const std::string& condition, const char* sour
 }
 
 void reportAssertion(const std::string& condition, const char* sourcePath, int line) {
+    ++assertionCount;
     const std::string report =
         formatAssertionReport(condition, sourcePath, line, currentLocalTimeText());
     std::cout << report << std::flush;

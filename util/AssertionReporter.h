@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace util {
@@ -7,6 +8,10 @@ namespace util {
 /// Reports a failed internal check on standard output and appends the same report to
 /// "assertion.txt" in the current directory, then returns: the caller decides what follows.
 void reportAssertion(const std::string& condition, const char* sourcePath, int line);
+
+/// How many failed checks this process has reported so far (robustness tests treat any as a
+/// failure).
+std::size_t reportedAssertionCount();
 
 /// The report text for a failed check at the given local time (asctime layout, day as two digits).
 std::string formatAssertionReport(const std::string& condition, const char* sourcePath, int line,

@@ -1,0 +1,77 @@
+// Feeds arbitrary bytes to everything that reads untrusted input: the whole per-file analysis
+// (views, in-source directives, all 42 rules), the configuration reader and the argument
+// parser. A crash, a sanitizer report, a hang (libFuzzer's -timeout) or a failed internal
+// check is a finding.
+#include "app/Analysis.h"
+#include "exceptions/Exception.h"
+#include "products/quarvel/rule/AllRules.h"
+#include "products/quarvel/ruleconfig/DirectiveRuleDisableParser.h"
+#include "products/quarvel/ruleconfig/RuleConfigException.h"
+#include "util/AssertionReporter.h"
+#include "util/parser/ArgumentParser.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace products::quarvel;
+
+const rule::RuleRegistry& registry() {
+    static const rule::AllRules rules;
+    static const rule::RuleRegistry entries = [] {
+        rule::RuleRegistry r;
+        rules.registerInto(r);
+        return r;
+    }();
+    return entries;
+}
+
+void parseArguments(const std::string& text) {
+    std::vector<std::string> arguments;
+    std::size_t start = 0;
+    for (std::size_t zero = text.find('\0'); zero != std::string::npos;
+         zero = text.find('\0', start)) {
+        arguments.push_back(text.substr(start, zero - start));
+        start = zero + 1;
+    }
+    arguments.push_back(text.substr(start));
+    util::parser::ArgumentParser parser('-');
+    parser.defineFlag("-files", 1, util::parser::ArgumentParser::kUnlimited, true);
+    parser.defineFlag("-config", 1, 1, true);
+    parser.defineFlag("-help", 0, 0, true);
+    parser.defineFlag("-projects", 1, util::parser::ArgumentParser::kUnlimited, true);
+    try {
+        parser.parse(arguments);
+    } catch (const exceptions::IllegalArgumentException&) {
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const ruleconfig::DirectiveRuleDisableParser disableParser;
+    const std::size_t assertionsBefore = util::reportedAssertionCount();
+    try {
+        app::checkSource(text, "Fuzz.java", registry(), disableParser, {},
+                         [](std::int32_t, const rule::DefectList& defects, double) {
+                             for (const rule::Defect& defect : defects) {
+                                 if (defect.line < 1)
+                                     std::abort();
+                             }
+                         });
+    } catch (const ruleconfig::RuleConfigException&) {
+    }
+    try {
+        disableParser.parse(text, ruleconfig::RuleDisableParser::kConfigurationMode);
+    } catch (const ruleconfig::RuleConfigException&) {
+    }
+    if (size < 4096)
+        parseArguments(text);
+    if (util::reportedAssertionCount() != assertionsBefore)
+        std::abort(); // a rule's search gave up, or an internal check failed
+    return 0;
+}
