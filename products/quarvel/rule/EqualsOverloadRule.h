@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class EqualsOverloadRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1026;
+    /// Reports each public boolean equals whose parameter type is written otherwise than Object.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

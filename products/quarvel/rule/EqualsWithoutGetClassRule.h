@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class EqualsWithoutGetClassRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1034;
+    /// Reports each equals(Object o) body without getClass(), unless a final may apply to it.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class SuspiciousMethodNameRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1019;
+    /// Reports each declaration of equal(Object, finalise, finallize or hashcode.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class ThreadWithoutRunRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1030;
+    /// Reports each non-abstract class extending Thread whose body declares no public void run().
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

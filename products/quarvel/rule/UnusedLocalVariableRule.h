@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class UnusedLocalVariableRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1023;
+    /// Reports each declaration in a method body whose name does not occur again in its block.
+    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 
 } // namespace products::quarvel::rule

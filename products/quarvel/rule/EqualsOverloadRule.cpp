@@ -1,0 +1,25 @@
+#include "products/quarvel/rule/EqualsOverloadRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+// Group 1: the parameter type as written.
+const Pattern kPublicEquals(R"(public\s+boolean\s+equals\s*\(([^\s]+)\s\w+\))");
+const char kMessage[] = "public boolean equals(Object o) overloaded.";
+} // namespace
+
+DefectList EqualsOverloadRule::checkCode(const std::string& code,
+                                         const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kPublicEquals, code, [&](const Match& m) -> Resume {
+            const std::string type = m.groupText(code, 1);
+            if (type != "Object" && type != "java.lang.Object")
+                defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,23 @@
+#include "products/quarvel/rule/SuspiciousMethodNameRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kMisspeltDeclaration(
+    R"(public\s+boolean\s+equal\s*\(Object\s+|protected\s+void\s+finalise\s*\(|protected\s+void\s+finallize\s*\(|public\s+int\s+hashcode\s*\()");
+const char kMessage[] = "Suspicious method name.";
+} // namespace
+
+DefectList SuspiciousMethodNameRule::checkCode(const std::string& code,
+                                               const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kMisspeltDeclaration, code, [&](const Match& m) -> Resume {
+            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule
