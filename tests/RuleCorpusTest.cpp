@@ -6,6 +6,7 @@
 // in line order. When a file "<input>.expected" stands beside the input, it is used instead,
 // one defect per line as "LINE NNNN message", and the defects must come in exactly its order.
 #include "products/quarvel/rule/AllRules.h"
+#include "products/quarvel/rule/PatternSearch.h"
 #include "util/parser/compiler/syntaxhighlighter/CodeStripper.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@ namespace {
 using products::quarvel::rule::AllRules;
 using products::quarvel::rule::Defect;
 using products::quarvel::rule::DefectList;
+using products::quarvel::rule::Pattern;
 using products::quarvel::rule::RuleRegistry;
 using util::parser::compiler::syntaxhighlighter::CodeStripper;
 
@@ -100,10 +102,20 @@ TEST_P(RuleCorpus, ReportsExactlyTheExpectedDefects) {
     const std::string raw = readWhole(input);
     const std::string code = CodeStripper::makeCodeView(raw, '\r');
     const std::string comments = CodeStripper::makeCommentView(raw);
-    DefectList found = rule->checkRaw(raw, fileName);
-    for (const DefectList& more :
-         {rule->checkComments(comments, fileName), rule->checkCode(code, fileName)})
-        found.insert(found.end(), more.begin(), more.end());
+    const auto runRule = [&] {
+        DefectList found = rule->checkRaw(raw, fileName);
+        for (const DefectList& more :
+             {rule->checkComments(comments, fileName), rule->checkCode(code, fileName)})
+            found.insert(found.end(), more.begin(), more.end());
+        return found;
+    };
+    const DefectList found = runRule();
+    // The rule's patterns promise where their matches can start; a search at every position
+    // must find the same.
+    Pattern::searchEveryPositionForTesting(true);
+    const DefectList foundEverywhere = runRule();
+    Pattern::searchEveryPositionForTesting(false);
+    EXPECT_EQ(found, foundEverywhere) << "the anchors of the rule's patterns miss matches";
 
     std::vector<Expected> actual;
     for (const Defect& defect : found) {

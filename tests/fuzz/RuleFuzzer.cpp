@@ -5,6 +5,7 @@
 #include "app/Analysis.h"
 #include "exceptions/Exception.h"
 #include "products/quarvel/rule/AllRules.h"
+#include "products/quarvel/rule/PatternSearch.h"
 #include "products/quarvel/ruleconfig/DirectiveRuleDisableParser.h"
 #include "products/quarvel/ruleconfig/RuleConfigException.h"
 #include "util/AssertionReporter.h"
@@ -55,16 +56,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     const ruleconfig::DirectiveRuleDisableParser disableParser;
     const std::size_t assertionsBefore = util::reportedAssertionCount();
-    try {
-        app::checkSource(text, "Fuzz.java", registry(), disableParser, {},
-                         [](std::int32_t, const rule::DefectList& defects, double) {
-                             for (const rule::Defect& defect : defects) {
-                                 if (defect.line < 1)
-                                     std::abort();
-                             }
-                         });
-    } catch (const ruleconfig::RuleConfigException&) {
+    // Every rule, once searching only where the patterns' anchors allow and once at every
+    // position: the two must agree.
+    std::vector<std::string> anchored;
+    std::vector<std::string> everywhere;
+    for (std::vector<std::string>* lines : {&anchored, &everywhere}) {
+        rule::Pattern::searchEveryPositionForTesting(lines == &everywhere);
+        try {
+            app::checkSource(text, "Fuzz.java", registry(), disableParser, {},
+                             [&](std::int32_t number, const rule::DefectList& defects, double) {
+                                 for (const rule::Defect& defect : defects) {
+                                     if (defect.line < 1)
+                                         std::abort();
+                                     lines->push_back(std::to_string(number) + ":" +
+                                                      std::to_string(defect.line) + " " +
+                                                      defect.message);
+                                 }
+                             });
+        } catch (const ruleconfig::RuleConfigException&) {
+        }
     }
+    rule::Pattern::searchEveryPositionForTesting(false);
+    if (anchored != everywhere)
+        std::abort();
     try {
         disableParser.parse(text, ruleconfig::RuleDisableParser::kConfigurationMode);
     } catch (const ruleconfig::RuleConfigException&) {

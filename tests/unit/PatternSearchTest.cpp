@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <random>
 
 using namespace products::quarvel::rule;
 
@@ -161,6 +162,74 @@ TEST(LineCounter, AgreesWithLineNumberAtInAnyOrder) {
     LineCounter lines(text);
     for (std::size_t p : {0u, 3u, 5u, 9u, 1u, 10u, 2u, 40u})
         EXPECT_EQ(lines.lineAt(p), util::lineNumberAt(text, p)) << p;
+}
+
+} // namespace
+
+namespace {
+
+/// Every match, found once through the anchors and once at every position.
+struct BothWays {
+    Spans anchored;
+    Spans everyPosition;
+};
+
+BothWays matchBothWays(const Pattern& pattern, const std::string& text) {
+    BothWays found;
+    found.anchored = allMatches(pattern, text);
+    Pattern::searchEveryPositionForTesting(true);
+    found.everyPosition = allMatches(pattern, text);
+    Pattern::searchEveryPositionForTesting(false);
+    return found;
+}
+
+TEST(Anchors, FindTheSameMatchesAsASearchAtEveryPosition) {
+    const Pattern leadingLiteral(R"(throw\s+(Exception|Error))", {{"throw"}});
+    const Pattern fixedRunBefore(R"(\s@(\w+)\s)", {{"@", ByteSet::whiteSpace(), 1, 1}});
+    const Pattern variableRunBefore(
+        R"([\s\{\};]+(while\s*\(.))",
+        {{"while", ByteSet::whiteSpace() | ByteSet::of("{};"), 1, kNoPosition}});
+    const Pattern alternatives(
+        R"(System\.err\.print|System\.out\.print|.printStackTrace\(\);)",
+        {{"System.err.print"}, {"System.out.print"}, {"printStackTrace();", ByteSet::any(), 1, 1}});
+    const Pattern startAnchor(R"((;|\A)while)", {{"while", ByteSet::of(";"), 0, 1}});
+    static const std::string pieces[] = {"throw",     " ",
+                                         "Exception", "Error",
+                                         "@",         "x",
+                                         "\n",        "while",
+                                         "(",         ")",
+                                         "{",         "}",
+                                         ";",         "System.out.print",
+                                         "e.",        "printStackTrace();",
+                                         "\t"};
+    std::mt19937 random(7);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
+    for (int round = 0; round < 2000; ++round) {
+        std::string text;
+        for (int k = 0; k < round % 40; ++k)
+            text += pieces[pick(random)];
+        for (const Pattern* pattern :
+             {&leadingLiteral, &fixedRunBefore, &variableRunBefore, &alternatives}) {
+            const BothWays found = matchBothWays(*pattern, text);
+            ASSERT_EQ(found.anchored, found.everyPosition) << pattern->text() << " in " << text;
+        }
+        // Sub-ranges: the anchors never look before the range, and \A holds at its start.
+        const std::size_t from = text.size() / 3;
+        const auto anchored = searchOnce(startAnchor, text, from);
+        Pattern::searchEveryPositionForTesting(true);
+        const auto plain = searchOnce(startAnchor, text, from);
+        Pattern::searchEveryPositionForTesting(false);
+        ASSERT_EQ(anchored.has_value(), plain.has_value()) << text;
+        if (anchored) {
+            ASSERT_EQ(anchored->begin(), plain->begin()) << text;
+        }
+    }
+}
+
+TEST(Anchors, ATextWithoutTheLiteralIsNotSearched) {
+    // The pattern alone would give up on this text; the missing literal decides at once.
+    const Pattern explosive("(.*?,){11}P", {{"P"}});
+    EXPECT_FALSE(searchOnce(explosive, std::string(30000, ',')));
 }
 
 } // namespace

@@ -16,6 +16,8 @@ struct Pattern::Compiled {
 
 namespace {
 
+bool searchEveryPosition = false;
+
 /// Raised inside a rule's search when the engine gives up; caught by collectDefects.
 class SearchAbandoned : public std::runtime_error {
   public:
@@ -41,6 +43,93 @@ std::vector<Span> spansOf(const boost::cmatch& found, const char* base) {
     return spans;
 }
 
+boost::match_flag_type flagsAt(std::size_t position, std::size_t rangeStart, bool resumed) {
+    // \A holds only at the start of a range that a search starts.
+    if (resumed || position != rangeStart)
+        return boost::match_prev_avail | boost::match_not_bob;
+    return boost::match_default;
+}
+
+bool runEngine(const char* first, const char* last, boost::cmatch& found, const Pattern& pattern,
+               boost::match_flag_type flags) {
+    try {
+        return boost::regex_search(first, last, found, pattern.compiled().regex, flags);
+    } catch (const std::runtime_error& limit) {
+        throw SearchAbandoned(limit.what());
+    }
+}
+
+/// The next place where one anchor's literal stands in [from, to), with the start of the
+/// match that it would belong to.
+class AnchorCandidates {
+  public:
+    AnchorCandidates(const Anchor& anchor, const std::string& text, std::size_t from,
+                     std::size_t to)
+        : anchor_(anchor), text_(text), from_(from), to_(to) {
+        seek(from + anchor.minRun);
+    }
+    bool exhausted() const { return start_ == kNoPosition; }
+    std::size_t start() const { return start_; }
+    void skipTo(std::size_t position) {
+        while (!exhausted() && start_ < position)
+            seek(literalAt_ + 1);
+    }
+
+  private:
+    void seek(std::size_t position) {
+        for (;;) {
+            const std::size_t at =
+                position > to_ ? std::string::npos : text_.find(anchor_.literal, position);
+            if (at == std::string::npos || at + anchor_.literal.size() > to_) {
+                start_ = kNoPosition;
+                return;
+            }
+            std::size_t run = 0;
+            while (run < anchor_.maxRun && at - run > from_ &&
+                   anchor_.before.contains(text_[at - run - 1]))
+                ++run;
+            if (run >= anchor_.minRun) {
+                literalAt_ = at;
+                start_ = at - run;
+                return;
+            }
+            position = at + 1;
+        }
+    }
+
+    const Anchor& anchor_;
+    const std::string& text_;
+    std::size_t from_;
+    std::size_t to_;
+    std::size_t literalAt_ = 0;
+    std::size_t start_ = kNoPosition;
+};
+
+/// The leftmost match, trying the pattern only at the starts that its anchors allow, in
+/// increasing order.
+bool searchAtAnchors(const Pattern& pattern, const std::string& text, std::size_t from,
+                     std::size_t to, bool resumed, boost::cmatch& found) {
+    std::vector<AnchorCandidates> candidates;
+    candidates.reserve(pattern.anchors().size());
+    for (const Anchor& anchor : pattern.anchors())
+        candidates.emplace_back(anchor, text, from, to);
+    const char* base = text.data();
+    for (;;) {
+        std::size_t start = kNoPosition;
+        for (const AnchorCandidates& c : candidates) {
+            if (!c.exhausted())
+                start = std::min(start, c.start());
+        }
+        if (start == kNoPosition)
+            return false;
+        if (runEngine(base + start, base + to, found, pattern,
+                      flagsAt(start, from, resumed) | boost::match_continuous))
+            return true;
+        for (AnchorCandidates& c : candidates)
+            c.skipTo(start + 1);
+    }
+}
+
 /// One search of [from, to); `resumed` tells that the range does not start a search.
 std::optional<Match> search(const Pattern& pattern, const std::string& text, std::size_t from,
                             std::size_t to, bool resumed) {
@@ -48,23 +137,52 @@ std::optional<Match> search(const Pattern& pattern, const std::string& text, std
     if (from > to)
         return std::nullopt;
     const char* base = text.data();
-    boost::match_flag_type flags = boost::match_default;
-    if (resumed)
-        flags |= boost::match_prev_avail | boost::match_not_bob;
     boost::cmatch found;
-    try {
-        if (!boost::regex_search(base + from, base + to, found, pattern.compiled().regex, flags))
-            return std::nullopt;
-    } catch (const std::runtime_error& limit) {
-        throw SearchAbandoned(limit.what());
-    }
+    const bool matched =
+        pattern.anchors().empty() || searchEveryPosition
+            ? runEngine(base + from, base + to, found, pattern, flagsAt(from, from, resumed))
+            : searchAtAnchors(pattern, text, from, to, resumed, found);
+    if (!matched)
+        return std::nullopt;
     return Match(spansOf(found, base));
 }
 
 } // namespace
 
-Pattern::Pattern(const std::string& text)
-    : text_(text), compiled_(std::make_unique<Compiled>(Compiled{compile(text)})) {}
+ByteSet ByteSet::of(const std::string& bytes) {
+    ByteSet set;
+    for (const char byte : bytes)
+        set.bits_.set(static_cast<unsigned char>(byte));
+    return set;
+}
+
+ByteSet ByteSet::whiteSpace() {
+    return of(" \t\n\v\f\r");
+}
+
+ByteSet ByteSet::word() {
+    return of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_");
+}
+
+ByteSet ByteSet::any() {
+    ByteSet set;
+    set.bits_.set();
+    return set;
+}
+
+ByteSet ByteSet::operator|(const ByteSet& other) const {
+    ByteSet set;
+    set.bits_ = bits_ | other.bits_;
+    return set;
+}
+
+Pattern::Pattern(const std::string& text, std::vector<Anchor> anchors)
+    : text_(text), anchors_(std::move(anchors)),
+      compiled_(std::make_unique<Compiled>(Compiled{compile(text)})) {}
+
+void Pattern::searchEveryPositionForTesting(bool everyPosition) {
+    searchEveryPosition = everyPosition;
+}
 Pattern::~Pattern() = default;
 Pattern::Pattern(Pattern&&) noexcept = default;
 

@@ -2,6 +2,7 @@
 
 #include "products/quarvel/rule/Rule.h"
 
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -14,25 +15,64 @@ namespace products::quarvel::rule {
 
 constexpr std::size_t kNoPosition = std::string::npos;
 
+/// A set of byte values.
+class ByteSet {
+  public:
+    ByteSet() = default;
+    /// The bytes of a text.
+    static ByteSet of(const std::string& bytes);
+    /// \s: space, tab, line feed, vertical tab, form feed, carriage return.
+    static ByteSet whiteSpace();
+    /// \w: ASCII letters, digits and underscore.
+    static ByteSet word();
+    static ByteSet any();
+    ByteSet operator|(const ByteSet& other) const;
+
+    bool contains(char byte) const { return bits_[static_cast<unsigned char>(byte)]; }
+
+  private:
+    std::bitset<256> bits_;
+};
+
+/// A promise about every match of a pattern, used to find candidates fast: the match holds
+/// the literal, and what the match holds before it is a run of `before` bytes, at least
+/// `minRun` and at most `maxRun` long. With a run that can vary, the pattern must match at
+/// the run's first byte whenever it matches at any other byte of the run.
+struct Anchor {
+    std::string literal;
+    ByteSet before = ByteSet();
+    std::size_t minRun = 0;
+    std::size_t maxRun = 0;
+};
+
 /// A pattern of the rules' dialect, compiled once: Perl syntax, case-sensitive, "." matches
 /// every byte (line feed, carriage return and zero byte included), and bytes above 127 are
 /// neither \s nor \w whatever the user's locale. Throws std::runtime_error when the text
 /// does not compile.
+///
+/// Anchors, when given, must cover every match (each match fits one of them); searches then
+/// try the pattern only where an anchor's literal stands, and give the same matches as a
+/// search at every position.
 class Pattern {
-public:
-    explicit Pattern(const std::string& text);
+  public:
+    explicit Pattern(const std::string& text, std::vector<Anchor> anchors = {});
     ~Pattern();
     Pattern(Pattern&&) noexcept;
     Pattern(const Pattern&) = delete;
     Pattern& operator=(const Pattern&) = delete;
 
     const std::string& text() const { return text_; }
+    const std::vector<Anchor>& anchors() const { return anchors_; }
+
+    /// Tests only: search at every position, ignoring anchors, to check that they hold.
+    static void searchEveryPositionForTesting(bool everyPosition);
 
     struct Compiled;
     const Compiled& compiled() const { return *compiled_; }
 
-private:
+  private:
     std::string text_;
+    std::vector<Anchor> anchors_;
     std::unique_ptr<Compiled> compiled_;
 };
 
@@ -48,7 +88,7 @@ struct Span {
 
 /// One match: the whole match and its groups, as offsets into the searched text.
 class Match {
-public:
+  public:
     explicit Match(std::vector<Span> spans) : spans_(std::move(spans)) {}
 
     std::size_t begin() const { return spans_[0].begin; }
@@ -58,7 +98,7 @@ public:
     /// The text of a group, or the empty text when it took no part.
     std::string groupText(const std::string& text, std::size_t index) const;
 
-private:
+  private:
     std::vector<Span> spans_;
 };
 
@@ -80,8 +120,8 @@ std::optional<Match> searchOnce(const Pattern& pattern, const std::string& text,
 
 /// Counts open and close characters from `start` on, with one open already counted, and
 /// returns the index where the counts are equal, or nullopt at the end of the text.
-std::optional<std::size_t> findMatchingClose(const std::string& text, std::size_t start,
-                                             char open, char close);
+std::optional<std::size_t> findMatchingClose(const std::string& text, std::size_t start, char open,
+                                             char close);
 
 /// True when the pattern, searched in [from, to) alone, has a match that covers the range
 /// exactly.
@@ -97,11 +137,11 @@ DefectList collectDefects(std::int32_t ruleNumber,
 /// Line numbers of positions in one text: the same answers as util::lineNumberAt, without
 /// counting from the start of the text for every position.
 class LineCounter {
-public:
+  public:
     explicit LineCounter(const std::string& text) : text_(text) {}
     std::int32_t lineAt(std::size_t position);
 
-private:
+  private:
     const std::string& text_;
     std::size_t position_ = 0;
     std::int32_t line_ = 1;
