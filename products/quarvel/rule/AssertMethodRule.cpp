@@ -1,0 +1,21 @@
+#include "products/quarvel/rule/AssertMethodRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kQualifiedAssertCall(R"(\.\s*assert\()");
+const char kMessage[] = "assert is a keyword in JDK1.4.";
+} // namespace
+
+DefectList AssertMethodRule::checkCode(const std::string& code, const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kQualifiedAssertCall, code, [&](const Match& m) -> Resume {
+            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,28 @@
+#include "products/quarvel/rule/DefaultFinalizerRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+// The group is not the parameter list: "[^\{]*" covers that and any throws clause.
+const Pattern kFinalizerBlock(R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)");
+const Pattern kOnlySuperFinalize(R"([\{\}\s]*super\s*\.\s*finalize\s*\(\s*\)\s*;[\{\}\s]*)");
+const char kMessage[] = "finalizer implements default behaviour.";
+} // namespace
+
+DefectList DefaultFinalizerRule::checkCode(const std::string& code,
+                                           const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kFinalizerBlock, code, [&](const Match& m) -> Resume {
+            const std::size_t bodyStart = m.end() - 1; // the character after the brace
+            if (const auto close = findMatchingClose(code, bodyStart, '{', '}')) {
+                if (matchesWholeBlock(kOnlySuperFinalize, code, bodyStart, *close))
+                    defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            }
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

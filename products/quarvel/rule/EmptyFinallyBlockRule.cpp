@@ -1,0 +1,27 @@
+#include "products/quarvel/rule/EmptyFinallyBlockRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kFinallyBlock(R"(\}\s*finally\s*\{.)");
+const Pattern kOnlyBlanks(R"([\s\{\}]*)");
+const char kMessage[] = "Empty finally block.";
+} // namespace
+
+DefectList EmptyFinallyBlockRule::checkCode(const std::string& code,
+                                            const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kFinallyBlock, code, [&](const Match& m) -> Resume {
+            const std::size_t bodyStart = m.end() - 1; // the character after the brace
+            if (const auto close = findMatchingClose(code, bodyStart, '{', '}')) {
+                if (matchesWholeBlock(kOnlyBlanks, code, bodyStart, *close))
+                    defects.push_back({fileName, lines.lineAt(m.end()), kMessage});
+            }
+            return m.end(); // inside the block: finally blocks nested in it come in turn
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,47 @@
+#include "products/quarvel/rule/EmptyWhileBodyRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kWhileHeader(R"([\s\{\};]+(while\s*\(.))");
+const Pattern kEmptyStatement(R"(\A\)\s*;)");
+const char kMessage[] = "while statement with empty body.";
+
+/// True when a '}' stands before the keyword with nothing but spaces, tabs, carriage returns
+/// and at most one line feed between them: then the while closes a do statement. The first
+/// character of the text is never looked at.
+bool closesDoStatement(const std::string& code, std::size_t keyword) {
+    int lineFeeds = 0;
+    for (std::size_t i = keyword; i-- > 1;) {
+        const char c = code[i];
+        if (c == ' ' || c == '\t' || c == '\r')
+            continue;
+        if (c == '\n') {
+            if (++lineFeeds == 2)
+                return false;
+            continue;
+        }
+        return c == '}';
+    }
+    return false;
+}
+} // namespace
+
+DefectList EmptyWhileBodyRule::checkCode(const std::string& code,
+                                         const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kWhileHeader, code, [&](const Match& m) -> Resume {
+            const std::size_t keyword = m.group(1).begin;
+            // The last character of the match is the first one inside the parenthesis.
+            const auto close = findMatchingClose(code, m.end() - 1, '(', ')');
+            if (close && searchOnce(kEmptyStatement, code, *close) &&
+                !closesDoStatement(code, keyword))
+                defects.push_back({fileName, lines.lineAt(keyword), kMessage});
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,42 @@
+#include "products/quarvel/rule/EqualsHashCodeRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+#include "util/StringHelper.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kEqualsDeclaration(R"(boolean\s*equals\(\s*Object\s)");
+const Pattern kHashCodeDeclaration(R"(int\s*hashCode\(\))");
+const char kMessage[] = "Override both Object.equals() and Object.hashCode()";
+
+struct Occurrences {
+    std::size_t count = 0;
+    std::size_t lastStart = 0;
+};
+
+Occurrences occurrencesOf(const Pattern& pattern, const std::string& code) {
+    Occurrences found;
+    forEachMatch(pattern, code, [&](const Match& m) -> Resume {
+        ++found.count;
+        found.lastStart = m.begin();
+        return m.end();
+    });
+    return found;
+}
+} // namespace
+
+DefectList EqualsHashCodeRule::checkCode(const std::string& code,
+                                         const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        // Only whole-file counts are compared, so one class with equals and another with
+        // hashCode balance each other.
+        const Occurrences equals = occurrencesOf(kEqualsDeclaration, code);
+        const Occurrences hashCode = occurrencesOf(kHashCodeDeclaration, code);
+        if (equals.count == hashCode.count)
+            return;
+        const Occurrences& more = equals.count > hashCode.count ? equals : hashCode;
+        defects.push_back({fileName, util::lineNumberAt(code, more.lastStart), kMessage});
+    });
+}
+
+} // namespace products::quarvel::rule

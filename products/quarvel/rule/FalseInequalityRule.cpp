@@ -1,0 +1,22 @@
+#include "products/quarvel/rule/FalseInequalityRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kFalseInequality(R"(!=\s*false|false\s*!=)");
+const char kMessage[] = "Inequality operation on 'false' boolean literal.";
+} // namespace
+
+DefectList FalseInequalityRule::checkCode(const std::string& code,
+                                          const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kFalseInequality, code, [&](const Match& m) -> Resume {
+            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

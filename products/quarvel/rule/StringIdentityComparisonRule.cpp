@@ -1,0 +1,22 @@
+#include "products/quarvel/rule/StringIdentityComparisonRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kStringIdentityComparison(R"(==\s*"|"\s*==|!=\s*"|"\s*!=)");
+const char kMessage[] = "String comparison using == or != operator.";
+} // namespace
+
+DefectList StringIdentityComparisonRule::checkCode(const std::string& code,
+                                                   const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kStringIdentityComparison, code, [&](const Match& m) -> Resume {
+            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,21 @@
+#include "products/quarvel/rule/TrueEqualityRule.h"
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+namespace products::quarvel::rule {
+namespace {
+const Pattern kTrueEquality(R"(==\s*true|true\s*==)");
+const char kMessage[] = "Equality operation on 'true' boolean literal.";
+} // namespace
+
+DefectList TrueEqualityRule::checkCode(const std::string& code, const std::string& fileName) const {
+    return collectDefects(kNumber, [&](DefectList& defects) {
+        LineCounter lines(code);
+        forEachMatch(kTrueEquality, code, [&](const Match& m) -> Resume {
+            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            return m.end();
+        });
+    });
+}
+
+} // namespace products::quarvel::rule

@@ -1,0 +1,3 @@
+// Rule 1031: a body that never closes gives no defect.
+class Unclosed {
+    protected void finalize() throws Throwable { super.finalize();
