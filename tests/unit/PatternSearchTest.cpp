@@ -184,23 +184,36 @@ BothWays matchBothWays(const Pattern& pattern, const std::string& text) {
 }
 
 TEST(Anchors, FindTheSameMatchesAsASearchAtEveryPosition) {
-    const Pattern leadingLiteral(R"(throw\s+(Exception|Error))", {{"throw"}});
-    const Pattern fixedRunBefore(R"(\s@(\w+)\s)", {{"@", ByteSet::whiteSpace(), 1, 1}});
+    const Pattern leadingLiteral(R"(throw\s+(Exception|Error))", {{"throw", {}}});
+    const Pattern fixedRunBefore(R"(\s@(\w+)\s)", {{"@", {{ByteSet::whiteSpace(), 1, 1}}}});
     const Pattern variableRunBefore(
         R"([\s\{\};]+(while\s*\(.))",
-        {{"while", ByteSet::whiteSpace() | ByteSet::of("{};"), 1, kNoPosition}});
-    const Pattern alternatives(
-        R"(System\.err\.print|System\.out\.print|.printStackTrace\(\);)",
-        {{"System.err.print"}, {"System.out.print"}, {"printStackTrace();", ByteSet::any(), 1, 1}});
-    const Pattern startAnchor(R"((;|\A)while)", {{"while", ByteSet::of(";"), 0, 1}});
-    static const std::string pieces[] = {"throw",     " ",
-                                         "Exception", "Error",
-                                         "@",         "x",
-                                         "\n",        "while",
-                                         "(",         ")",
-                                         "{",         "}",
-                                         ";",         "System.out.print",
-                                         "e.",        "printStackTrace();",
+        {{"while", {{ByteSet::whiteSpace() | ByteSet::of("{};"), 1, kNoPosition}}}});
+    const Pattern twoRunsBefore(
+        R"(\w+\s*\(\s*([^()]*)\)[^;\{\}]*?\{.)",
+        {{"(", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::word(), 1, kNoPosition}}}});
+    const Pattern alternatives(R"(System\.err\.print|System\.out\.print|.printStackTrace\(\);)",
+                               {{"System.err.print", {}},
+                                {"System.out.print", {}},
+                                {"printStackTrace();", {{ByteSet::any(), 1, 1}}}});
+    const Pattern startAnchor(R"((;|\A)while)", {{"while", {{ByteSet::of(";"), 0, 1}}}});
+    static const std::string pieces[] = {"a b",
+                                         "throw",
+                                         " ",
+                                         "Exception",
+                                         "Error",
+                                         "@",
+                                         "x",
+                                         "\n",
+                                         "while",
+                                         "(",
+                                         ")",
+                                         "{",
+                                         "}",
+                                         ";",
+                                         "System.out.print",
+                                         "e.",
+                                         "printStackTrace();",
                                          "\t"};
     std::mt19937 random(7);
     std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
@@ -208,8 +221,8 @@ TEST(Anchors, FindTheSameMatchesAsASearchAtEveryPosition) {
         std::string text;
         for (int k = 0; k < round % 40; ++k)
             text += pieces[pick(random)];
-        for (const Pattern* pattern :
-             {&leadingLiteral, &fixedRunBefore, &variableRunBefore, &alternatives}) {
+        for (const Pattern* pattern : {&leadingLiteral, &fixedRunBefore, &variableRunBefore,
+                                       &twoRunsBefore, &alternatives}) {
             const BothWays found = matchBothWays(*pattern, text);
             ASSERT_EQ(found.anchored, found.everyPosition) << pattern->text() << " in " << text;
         }
@@ -228,7 +241,7 @@ TEST(Anchors, FindTheSameMatchesAsASearchAtEveryPosition) {
 
 TEST(Anchors, ATextWithoutTheLiteralIsNotSearched) {
     // The pattern alone would give up on this text; the missing literal decides at once.
-    const Pattern explosive("(.*?,){11}P", {{"P"}});
+    const Pattern explosive("(.*?,){11}P", {{"P", {}}});
     EXPECT_FALSE(searchOnce(explosive, std::string(30000, ',')));
 }
 

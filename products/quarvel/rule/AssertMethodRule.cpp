@@ -4,7 +4,9 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kQualifiedAssertCall(R"(\.\s*assert\()");
+const Pattern kQualifiedAssertCall(
+    R"(\.\s*assert\()",
+    {{"assert(", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("."), 1, 1}}}});
 const char kMessage[] = "assert is a keyword in JDK1.4.";
 } // namespace
 

@@ -11,8 +11,8 @@ namespace products::quarvel::rule {
 namespace {
 using util::parser::compiler::syntaxhighlighter::CodeStripper;
 
-const Pattern kSwitch(R"(switch\s*\([^\{]+\{.)");
-const Pattern kCaseSection(R"(case\s+[^:]*?:(.*?)(case\s+[^\s;:]*?:|default:))");
+const Pattern kSwitch(R"(switch\s*\([^\{]+\{.)", {{"switch"}});
+const Pattern kCaseSection(R"(case\s+[^:]*?:(.*?)(case\s+[^\s;:]*?:|default:))", {{"case"}});
 const char kMessage[] = "No break statement found.";
 const std::array<const char*, 4> kTerminators = {"break", "return", "throw", "continue"};
 const std::array<const char*, 2> kFallThroughRemarks = {"fall through", "falls through"};

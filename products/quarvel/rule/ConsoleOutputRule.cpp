@@ -4,7 +4,10 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kConsoleOutput(R"(System\.err\.print|System\.out\.print|.printStackTrace\(\);)");
+const Pattern kConsoleOutput(R"(System\.err\.print|System\.out\.print|.printStackTrace\(\);)",
+                             {{"System.err.print"},
+                              {"System.out.print"},
+                              {"printStackTrace();", {{ByteSet::any(), 1, 1}}}});
 const char kMessage[] = "Output on System.out or System.err.";
 } // namespace
 

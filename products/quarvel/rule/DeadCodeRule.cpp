@@ -5,7 +5,8 @@
 namespace products::quarvel::rule {
 namespace {
 const Pattern kConstantFalseCondition(
-    R"(if\s*\(\s*false\s*\)|while\s*\(\s*false\s*\)|for\s*\([^;]*;\s*false\s*;[^)]*\))");
+    R"(if\s*\(\s*false\s*\)|while\s*\(\s*false\s*\)|for\s*\([^;]*;\s*false\s*;[^)]*\))",
+    {{"if"}, {"while"}, {"for"}});
 const char kMessage[] = "Dead code detected.";
 } // namespace
 

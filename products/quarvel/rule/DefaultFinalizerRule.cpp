@@ -5,8 +5,10 @@
 namespace products::quarvel::rule {
 namespace {
 // The group is not the parameter list: "[^\{]*" covers that and any throws clause.
-const Pattern kFinalizerBlock(R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)");
-const Pattern kOnlySuperFinalize(R"([\{\}\s]*super\s*\.\s*finalize\s*\(\s*\)\s*;[\{\}\s]*)");
+const Pattern kFinalizerBlock(R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)", {{"protected"}});
+const Pattern
+    kOnlySuperFinalize(R"([\{\}\s]*super\s*\.\s*finalize\s*\(\s*\)\s*;[\{\}\s]*)",
+                       {{"super", {{ByteSet::whiteSpace() | ByteSet::of("{}"), 0, kNoPosition}}}});
 const char kMessage[] = "finalizer implements default behaviour.";
 } // namespace
 

@@ -5,7 +5,8 @@
 namespace products::quarvel::rule {
 namespace {
 const Pattern kDoubleCheckedLock(
-    R"(if\s*\(([^=\)]+)\s*==\s*null\s*\)\s*\{?\s*synchronized\s*\([^\)]*\)\s*\{\s*if\s*\(\1\s*==\s*null\s*\)\s*\{?\s*[^;]*new[^\}]*\})");
+    R"(if\s*\(([^=\)]+)\s*==\s*null\s*\)\s*\{?\s*synchronized\s*\([^\)]*\)\s*\{\s*if\s*\(\1\s*==\s*null\s*\)\s*\{?\s*[^;]*new[^\}]*\})",
+    {{"if"}});
 const char kMessage[] = "Broken double lock idiom.";
 } // namespace
 

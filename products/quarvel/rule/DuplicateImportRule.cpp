@@ -6,7 +6,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kRepeatedImport(R"(import\s+([^*;]+);[^\(\{]*?import\s+\1;)");
+const Pattern kRepeatedImport(R"(import\s+([^*;]+);[^\(\{]*?import\s+\1;)", {{"import"}});
 const char kMessage[] = "Duplicate import statement.";
 const char kImport[] = "import";
 const std::size_t kImportLength = sizeof(kImport) - 1;

@@ -4,7 +4,9 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kCatchBlock(R"(\}\s*catch\s*\(.*?\)\s*\{.)");
+const Pattern
+    kCatchBlock(R"(\}\s*catch\s*\(.*?\)\s*\{.)",
+                {{"catch", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("}"), 1, 1}}}});
 const Pattern kOnlyBlanks(R"([\s\{\}]*)");
 const char kMessage[] = "Empty catch block.";
 } // namespace

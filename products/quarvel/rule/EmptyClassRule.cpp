@@ -4,7 +4,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kClassBlock(R"(class([^{]*)\{.)");
+const Pattern kClassBlock(R"(class([^{]*)\{.)", {{"class"}});
 const Pattern kOnlyBlanks(R"([\s\{\}]*)");
 const char kMessage[] = "Empty class found.";
 

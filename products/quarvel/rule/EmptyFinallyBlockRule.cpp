@@ -4,7 +4,9 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kFinallyBlock(R"(\}\s*finally\s*\{.)");
+const Pattern kFinallyBlock(
+    R"(\}\s*finally\s*\{.)",
+    {{"finally", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("}"), 1, 1}}}});
 const Pattern kOnlyBlanks(R"([\s\{\}]*)");
 const char kMessage[] = "Empty finally block.";
 } // namespace

@@ -4,7 +4,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kForHeader(R"(\s(for\s*\(.))");
+const Pattern kForHeader(R"(\s(for\s*\(.))", {{"for", {{ByteSet::whiteSpace(), 1, 1}}}});
 const Pattern kEmptyStatement(R"(\A\)\s*;)");
 const char kMessage[] = "for statement with empty body.";
 } // namespace

@@ -4,7 +4,8 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kIfHeader(R"([\s\{\}](if\s*\(.))");
+const Pattern kIfHeader(R"([\s\{\}](if\s*\(.))",
+                        {{"if", {{ByteSet::whiteSpace() | ByteSet::of("{}"), 1, 1}}}});
 const Pattern kEmptyStatement(R"(\A\)\s*;)");
 const char kMessage[] = "if statement with empty body.";
 } // namespace

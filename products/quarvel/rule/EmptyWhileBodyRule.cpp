@@ -4,7 +4,9 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kWhileHeader(R"([\s\{\};]+(while\s*\(.))");
+const Pattern
+    kWhileHeader(R"([\s\{\};]+(while\s*\(.))",
+                 {{"while", {{ByteSet::whiteSpace() | ByteSet::of("{};"), 1, kNoPosition}}}});
 const Pattern kEmptyStatement(R"(\A\)\s*;)");
 const char kMessage[] = "while statement with empty body.";
 

@@ -5,8 +5,10 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kEqualsDeclaration(R"(boolean\s*equals\(\s*Object\s)");
-const Pattern kHashCodeDeclaration(R"(int\s*hashCode\(\))");
+const Pattern kEqualsDeclaration(R"(boolean\s*equals\(\s*Object\s)", {{"boolean"}});
+const Pattern kHashCodeDeclaration(
+    R"(int\s*hashCode\(\))",
+    {{"hashCode()", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("int"), 3, 3}}}});
 const char kMessage[] = "Override both Object.equals() and Object.hashCode()";
 
 struct Occurrences {

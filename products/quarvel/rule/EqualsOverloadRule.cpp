@@ -5,7 +5,7 @@
 namespace products::quarvel::rule {
 namespace {
 // Group 1: the parameter type as written.
-const Pattern kPublicEquals(R"(public\s+boolean\s+equals\s*\(([^\s]+)\s\w+\))");
+const Pattern kPublicEquals(R"(public\s+boolean\s+equals\s*\(([^\s]+)\s\w+\))", {{"public"}});
 const char kMessage[] = "public boolean equals(Object o) overloaded.";
 } // namespace
 

@@ -7,8 +7,8 @@ namespace {
 // Group 1: the text between the semicolon or brace and "boolean"; group 2: the word equals.
 const Pattern kEqualsWithBody(R"([;\}\{]{1}([^\(]+)boolean\s+(equals)\s*\(\s*Object\s[^;,\{]+\{.)");
 // kEqualsWithBody from "boolean" on: finds the candidates (see nextEqualsMethod).
-const Pattern kEqualsTail(R"(boolean\s+(equals)\s*\(\s*Object\s[^;,\{]+\{.)");
-const Pattern kGetClassCall(R"(getClass\s*\(\s*\))");
+const Pattern kEqualsTail(R"(boolean\s+(equals)\s*\(\s*Object\s[^;,\{]+\{.)", {{"boolean"}});
+const Pattern kGetClassCall(R"(getClass\s*\(\s*\))", {{"getClass"}});
 const char kMessage[] = "Compare classes using getClass() in non-final equals method.";
 
 bool isStartByte(char c) {

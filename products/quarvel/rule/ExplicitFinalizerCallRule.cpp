@@ -5,7 +5,9 @@
 namespace products::quarvel::rule {
 namespace {
 // Group 1 is the qualifier; the empty group 2 marks an unqualified call.
-const Pattern kFinalizeCall(R"((\w+)\.finalize\(\);|()finalize\(\);)");
+const Pattern kFinalizeCall(R"((\w+)\.finalize\(\);|()finalize\(\);)",
+                            {{".finalize();", {{ByteSet::word(), 1, kNoPosition}}},
+                             {"finalize();"}});
 const char kMessage[] = "Explicit finalizer call.";
 } // namespace
 

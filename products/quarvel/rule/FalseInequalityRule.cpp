@@ -4,7 +4,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kFalseInequality(R"(!=\s*false|false\s*!=)");
+const Pattern kFalseInequality(R"(!=\s*false|false\s*!=)", {{"!="}, {"false"}});
 const char kMessage[] = "Inequality operation on 'false' boolean literal.";
 } // namespace
 

@@ -4,8 +4,8 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kFinalizer(R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)");
-const Pattern kSuperFinalizeCall(R"(super\s*\.\s*finalize\s*\(\s*\)\s*;)");
+const Pattern kFinalizer(R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)", {{"protected"}});
+const Pattern kSuperFinalizeCall(R"(super\s*\.\s*finalize\s*\(\s*\)\s*;)", {{"super"}});
 const char kMessage[] = "finalizer does not call super.finalize().";
 } // namespace
 

@@ -4,7 +4,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kGeneralThrow(R"(throw\s+(Exception|Throwable|RuntimeException|Error))");
+const Pattern kGeneralThrow(R"(throw\s+(Exception|Throwable|RuntimeException|Error))", {{"throw"}});
 const char kMessage[] = "Type in throw statement too general.";
 } // namespace
 

@@ -4,7 +4,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kJavaLangImport(R"(import\s+java.lang.[^.;]+;)");
+const Pattern kJavaLangImport(R"(import\s+java.lang.[^.;]+;)", {{"import"}});
 const char kMessage[] = "Explicit import of java.lang class.";
 } // namespace
 

@@ -4,7 +4,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kAuthorTag(R"(\s@author\s)");
+const Pattern kAuthorTag(R"(\s@author\s)", {{"@author", {{ByteSet::whiteSpace(), 1, 1}}}});
 const char kMessage[] = "No @author javadoc tag found.";
 constexpr std::int32_t kWholeFileLine = 1;
 } // namespace

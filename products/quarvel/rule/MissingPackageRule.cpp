@@ -4,7 +4,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kPackageWord(R"(([^\w]|\A)package\s+)");
+const Pattern kPackageWord(R"(([^\w]|\A)package\s+)", {{"package", {{ByteSet::any(), 0, 1}}}});
 const char kMessage[] = "No package declaration found.";
 } // namespace
 

@@ -8,7 +8,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kIndentation(R"(\n[\x20\t]*)");
+const Pattern kIndentation(R"(\n[\x20\t]*)", {{"\n"}});
 const char kMessageStart[] = "Mixed indentation style. ";
 const char kTabFound[] = "Tab found. ";
 const char kSpaceFound[] = "Space found. ";

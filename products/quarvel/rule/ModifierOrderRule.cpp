@@ -6,7 +6,8 @@ namespace products::quarvel::rule {
 namespace {
 // A later modifier followed by an earlier one, for every such pair.
 const Pattern kWrongPair(
-    R"(abstract\s+public|static\s+public|final\s+public|synchronized\s+public|native\s+public|strictfp\s+public|abstract\s+protected|static\s+protected|final\s+protected|synchronized\s+protected|native\s+protected|strictfp\s+protected|abstract\s+private|static\s+private|final\s+private|synchronized\s+private|native\s+private|strictfp\s+private|static\s+abstract|final\s+abstract|synchronized\s+abstract|native\s+abstract|strictfp\s+abstract|final\s+static|synchronized\s+static|native\s+static|strictfp\s+static|synchronized\s+final|native\s+final|strictfp\s+final|native\s+synchronized|strictfp\s+synchronized)");
+    R"(abstract\s+public|static\s+public|final\s+public|synchronized\s+public|native\s+public|strictfp\s+public|abstract\s+protected|static\s+protected|final\s+protected|synchronized\s+protected|native\s+protected|strictfp\s+protected|abstract\s+private|static\s+private|final\s+private|synchronized\s+private|native\s+private|strictfp\s+private|static\s+abstract|final\s+abstract|synchronized\s+abstract|native\s+abstract|strictfp\s+abstract|final\s+static|synchronized\s+static|native\s+static|strictfp\s+static|synchronized\s+final|native\s+final|strictfp\s+final|native\s+synchronized|strictfp\s+synchronized)",
+    {{"abstract"}, {"static"}, {"final"}, {"synchronized"}, {"native"}, {"strictfp"}});
 const char kMessage[] = "Order of modifiers should be pub pro pri abs sta fin synch nat stri.";
 } // namespace
 

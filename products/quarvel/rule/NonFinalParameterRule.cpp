@@ -6,7 +6,9 @@
 namespace products::quarvel::rule {
 namespace {
 // Group 1: the parameter list.
-const Pattern kParameterListWithBody(R"(\w+\s*\(\s*([^()]*)\)[^;\{\}]*?\{.)");
+const Pattern kParameterListWithBody(
+    R"(\w+\s*\(\s*([^()]*)\)[^;\{\}]*?\{.)",
+    {{"(", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::word(), 1, kNoPosition}}}});
 const char kMessage[] = "Declare parameters final.";
 
 /// The parameter list from right after the opening parenthesis. The pattern engine gives the

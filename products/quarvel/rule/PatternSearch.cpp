@@ -66,7 +66,7 @@ class AnchorCandidates {
     AnchorCandidates(const Anchor& anchor, const std::string& text, std::size_t from,
                      std::size_t to)
         : anchor_(anchor), text_(text), from_(from), to_(to) {
-        seek(from + anchor.minRun);
+        seek(from);
     }
     bool exhausted() const { return start_ == kNoPosition; }
     std::size_t start() const { return start_; }
@@ -76,6 +76,21 @@ class AnchorCandidates {
     }
 
   private:
+    /// The start of the match the literal at `at` would belong to, or kNoPosition.
+    std::size_t startBefore(std::size_t at) const {
+        std::size_t start = at;
+        for (const RunBefore& run : anchor_.before) {
+            std::size_t length = 0;
+            while (length < run.max && start - length > from_ &&
+                   run.bytes.contains(text_[start - length - 1]))
+                ++length;
+            if (length < run.min)
+                return kNoPosition;
+            start -= length;
+        }
+        return start;
+    }
+
     void seek(std::size_t position) {
         for (;;) {
             const std::size_t at =
@@ -84,13 +99,10 @@ class AnchorCandidates {
                 start_ = kNoPosition;
                 return;
             }
-            std::size_t run = 0;
-            while (run < anchor_.maxRun && at - run > from_ &&
-                   anchor_.before.contains(text_[at - run - 1]))
-                ++run;
-            if (run >= anchor_.minRun) {
+            const std::size_t start = startBefore(at);
+            if (start != kNoPosition) {
                 literalAt_ = at;
-                start_ = at - run;
+                start_ = start;
                 return;
             }
             position = at + 1;
@@ -167,6 +179,13 @@ ByteSet ByteSet::word() {
 ByteSet ByteSet::any() {
     ByteSet set;
     set.bits_.set();
+    return set;
+}
+
+ByteSet ByteSet::anyExcept(const std::string& bytes) {
+    ByteSet set = any();
+    for (const char byte : bytes)
+        set.bits_.reset(static_cast<unsigned char>(byte));
     return set;
 }
 

@@ -26,6 +26,8 @@ class ByteSet {
     /// \w: ASCII letters, digits and underscore.
     static ByteSet word();
     static ByteSet any();
+    /// Every byte but those of the text.
+    static ByteSet anyExcept(const std::string& bytes);
     ByteSet operator|(const ByteSet& other) const;
 
     bool contains(char byte) const { return bits_[static_cast<unsigned char>(byte)]; }
@@ -34,15 +36,25 @@ class ByteSet {
     std::bitset<256> bits_;
 };
 
+/// Bytes that stand in a match right before an anchor's literal (or right before the
+/// previous run): at least `min`, at most `max` of them, all in `bytes`.
+struct RunBefore {
+    ByteSet bytes;
+    std::size_t min = 0;
+    std::size_t max = 0;
+};
+
 /// A promise about every match of a pattern, used to find candidates fast: the match holds
-/// the literal, and what the match holds before it is a run of `before` bytes, at least
-/// `minRun` and at most `maxRun` long. With a run that can vary, the pattern must match at
-/// the run's first byte whenever it matches at any other byte of the run.
+/// the literal, and what it holds before the literal is the runs, listed from the literal
+/// backwards. A run is taken as long as it can be (adjacent runs must not share bytes), and
+/// the pattern must match at the first byte of a run that can vary whenever it matches at
+/// a later byte of that run.
 struct Anchor {
+    Anchor(std::string literalText, std::vector<RunBefore> runsBefore = {})
+        : literal(std::move(literalText)), before(std::move(runsBefore)) {}
+
     std::string literal;
-    ByteSet before = ByteSet();
-    std::size_t minRun = 0;
-    std::size_t maxRun = 0;
+    std::vector<RunBefore> before;
 };
 
 /// A pattern of the rules' dialect, compiled once: Perl syntax, case-sensitive, "." matches

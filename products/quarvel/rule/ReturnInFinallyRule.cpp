@@ -4,8 +4,12 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kFinallyBlock(R"(\}\s*finally\s*\{.)");
-const Pattern kReturnWord(R"([\s\{\}]*(return)[\s\{\}]*)");
+const Pattern kFinallyBlock(
+    R"(\}\s*finally\s*\{.)",
+    {{"finally", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("}"), 1, 1}}}});
+const Pattern
+    kReturnWord(R"([\s\{\}]*(return)[\s\{\}]*)",
+                {{"return", {{ByteSet::whiteSpace() | ByteSet::of("{}"), 0, kNoPosition}}}});
 const char kMessage[] = "Return statement in finally block.";
 } // namespace
 

@@ -6,7 +6,8 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kSamePackageImport(R"(package\s+([^;]+);[^\(\{]*?import\s+\1\.[^\.]+;)");
+const Pattern kSamePackageImport(R"(package\s+([^;]+);[^\(\{]*?import\s+\1\.[^\.]+;)",
+                                 {{"package"}});
 const char kMessage[] = "Importing classes from current package.";
 const std::string kPackageWord = "package";
 const std::string kImportWord = "import";

@@ -4,7 +4,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kStringIdentityComparison(R"(==\s*"|"\s*==|!=\s*"|"\s*!=)");
+const Pattern kStringIdentityComparison(R"(==\s*"|"\s*==|!=\s*"|"\s*!=)", {{"=="}, {"\""}, {"!="}});
 const char kMessage[] = "String comparison using == or != operator.";
 } // namespace
 

@@ -4,7 +4,8 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kAddWithConstraint(R"(\.add\([^;]*("Center"|"North"|"East"|"West"|"South")[^;]*\);)");
+const Pattern kAddWithConstraint(R"(\.add\([^;]*("Center"|"North"|"East"|"West"|"South")[^;]*\);)",
+                                 {{".add("}});
 const char kMessage[] = "Do not use String literals when adding components.";
 } // namespace
 

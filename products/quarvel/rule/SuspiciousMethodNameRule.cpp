@@ -5,7 +5,8 @@
 namespace products::quarvel::rule {
 namespace {
 const Pattern kMisspeltDeclaration(
-    R"(public\s+boolean\s+equal\s*\(Object\s+|protected\s+void\s+finalise\s*\(|protected\s+void\s+finallize\s*\(|public\s+int\s+hashcode\s*\()");
+    R"(public\s+boolean\s+equal\s*\(Object\s+|protected\s+void\s+finalise\s*\(|protected\s+void\s+finallize\s*\(|public\s+int\s+hashcode\s*\()",
+    {{"public"}, {"protected"}});
 const char kMessage[] = "Suspicious method name.";
 } // namespace
 

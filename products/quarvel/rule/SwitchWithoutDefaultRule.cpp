@@ -6,7 +6,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kSwitchBlock(R"(switch\s*\(\s*\w*\s*\)\s*\{.)");
+const Pattern kSwitchBlock(R"(switch\s*\(\s*\w*\s*\)\s*\{.)", {{"switch"}});
 const char kDefaultLabel[] = "default";
 const char kMessage[] = "No default case found in switch block.";
 } // namespace

@@ -5,8 +5,9 @@
 namespace products::quarvel::rule {
 namespace {
 // Group 1: the text before "class", back to the nearest brace.
-const Pattern kThreadSubclass(R"(([^\{\}]*)class\s+\w+\s+extends\s+Thread\s[^\{]*\{.)");
-const Pattern kRunMethod(R"(public\s+void\s+run\s*\(\s*\))");
+const Pattern kThreadSubclass(R"(([^\{\}]*)class\s+\w+\s+extends\s+Thread\s[^\{]*\{.)",
+                              {{"class", {{ByteSet::anyExcept("{}"), 0, kNoPosition}}}});
+const Pattern kRunMethod(R"(public\s+void\s+run\s*\(\s*\))", {{"public"}});
 const char kMessage[] = "public void run() not overridden when extending Thread.";
 } // namespace
 

@@ -4,7 +4,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kTrueEquality(R"(==\s*true|true\s*==)");
+const Pattern kTrueEquality(R"(==\s*true|true\s*==)", {{"=="}, {"true"}});
 const char kMessage[] = "Equality operation on 'true' boolean literal.";
 } // namespace
 

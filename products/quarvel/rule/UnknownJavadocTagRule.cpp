@@ -7,7 +7,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kBlockTag(R"(\s@(\w+)\s)");
+const Pattern kBlockTag(R"(\s@(\w+)\s)", {{"@", {{ByteSet::whiteSpace(), 1, 1}}}});
 const char kOpener[] = "/**";
 const char kCloser[] = "*/";
 const std::array<const char*, 17> kKnownTags = {

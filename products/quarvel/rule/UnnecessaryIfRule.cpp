@@ -4,7 +4,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kIfTrue(R"(if\s*\(\s*true\s*\))");
+const Pattern kIfTrue(R"(if\s*\(\s*true\s*\))", {{"if"}});
 const char kMessage[] = "Unnecessary if statement.";
 } // namespace
 

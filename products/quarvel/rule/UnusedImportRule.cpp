@@ -4,7 +4,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kImportedName(R"(import\s+[^;]+\.([_\w]+);)");
+const Pattern kImportedName(R"(import\s+[^;]+\.([_\w]+);)", {{"import"}});
 const char kMessage[] = "Unused import statement.";
 
 /// A word byte of the patterns: an ASCII letter, digit or underscore; every other byte,

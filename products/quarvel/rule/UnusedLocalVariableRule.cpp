@@ -6,9 +6,20 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kMethodWithBody(R"(\w+\([^)]*\)[^;]*?\{.)");
+const Pattern kMethodWithBody(R"(\w+\([^)]*\)[^;]*?\{.)",
+                              {{"(", {{ByteSet::word(), 1, kNoPosition}}}});
 // Group 1: the word before the name; group 2: the name; group 3: ";" or "=".
-const Pattern kDeclaration(R"((\w+)\s+([[:alpha:]_]+\w*)\s*(;|=))");
+const Pattern kDeclaration(R"((\w+)\s+([[:alpha:]_]+\w*)\s*(;|=))",
+                           {{";",
+                             {{ByteSet::whiteSpace(), 0, kNoPosition},
+                              {ByteSet::word(), 1, kNoPosition},
+                              {ByteSet::whiteSpace(), 1, kNoPosition},
+                              {ByteSet::word(), 1, kNoPosition}}},
+                            {"=",
+                             {{ByteSet::whiteSpace(), 0, kNoPosition},
+                              {ByteSet::word(), 1, kNoPosition},
+                              {ByteSet::whiteSpace(), 1, kNoPosition},
+                              {ByteSet::word(), 1, kNoPosition}}}});
 const char kMessage[] = "Unused local variable.";
 
 /// Words that put a statement, not a declaration, in front of a name.

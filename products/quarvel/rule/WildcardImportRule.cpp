@@ -4,7 +4,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kWildcardImport(R"(import\s*[^;]+\*;)");
+const Pattern kWildcardImport(R"(import\s*[^;]+\*;)", {{"import"}});
 const char kMessage[] = "Wildcard import declaration.";
 } // namespace
 
