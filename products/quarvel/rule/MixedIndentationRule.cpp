@@ -1,14 +1,14 @@
 #include "products/quarvel/rule/MixedIndentationRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
-#include "util/StringHelper.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kIndentation(R"(\n[\x20\t]*)", {{"\n"}});
+// An indentation is a match of "\n[\x20\t]*": a line feed and the longest run of spaces
+// and tabs after it. The rule finds these directly, which gives the same matches.
 const char kMessageStart[] = "Mixed indentation style. ";
 const char kTabFound[] = "Tab found. ";
 const char kSpaceFound[] = "Space found. ";
@@ -24,18 +24,24 @@ DefectList MixedIndentationRule::checkCode(const std::string& code,
         std::uint32_t tabIndented = 0;
         std::uint32_t spaceIndented = 0;
         std::vector<Span> indented; // the line feed and the indentation after it
-        forEachMatch(kIndentation, code, [&](const Match& m) -> Resume {
-            const std::string indentation = code.substr(m.begin() + 1, m.end() - m.begin() - 1);
-            if (!indentation.empty()) {
-                if (util::StringHelper::countOccurrences(indentation, "\t") == indentation.size())
-                    ++tabIndented;
-                else if (util::StringHelper::countOccurrences(indentation, " ") ==
-                         indentation.size())
-                    ++spaceIndented;
-                indented.push_back(m.group(0));
+        // A run never holds a line feed, so every line feed starts one match.
+        for (std::size_t lineFeed = code.find('\n'); lineFeed != std::string::npos;
+             lineFeed = code.find('\n', lineFeed + 1)) {
+            std::size_t end = lineFeed + 1;
+            std::size_t tabs = 0;
+            while (end < code.size() && (code[end] == ' ' || code[end] == '\t')) {
+                tabs += code[end] == '\t';
+                ++end;
             }
-            return m.end();
-        });
+            const std::size_t length = end - lineFeed - 1;
+            if (length == 0)
+                continue;
+            if (tabs == length)
+                ++tabIndented;
+            else if (tabs == 0)
+                ++spaceIndented;
+            indented.push_back(Span{lineFeed, end});
+        }
 
         // A tie, and a file without indented lines, count as indented with spaces.
         const bool spaceStyle = spaceIndented >= tabIndented;
