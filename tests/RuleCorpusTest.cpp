@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 namespace {
@@ -40,7 +39,7 @@ std::string readWhole(const std::filesystem::path& path) {
 }
 
 std::vector<Expected> annotationsIn(const std::string& source) {
-    static const std::regex annotation(R"(EXPECT (\d{4})(?: '([^']*)')?)");
+    static const std::string kMarker = "EXPECT ";
     std::vector<Expected> expected;
     std::int32_t line = 1;
     std::size_t lineStart = 0;
@@ -49,8 +48,22 @@ std::vector<Expected> annotationsIn(const std::string& source) {
         if (lineEnd == std::string::npos)
             lineEnd = source.size();
         const std::string text = source.substr(lineStart, lineEnd - lineStart);
-        for (std::sregex_iterator it(text.begin(), text.end(), annotation), end; it != end; ++it)
-            expected.push_back({line, std::stoi((*it)[1]), (*it)[2].matched ? (*it)[2].str() : ""});
+        for (std::size_t at = text.find(kMarker); at != std::string::npos;
+             at = text.find(kMarker, at + 1)) {
+            const std::size_t number = at + kMarker.size();
+            if (number + 4 > text.size() ||
+                !std::all_of(text.begin() + number, text.begin() + number + 4,
+                             [](char c) { return c >= '0' && c <= '9'; }))
+                continue;
+            Expected e{line, std::stoi(text.substr(number, 4)), ""};
+            // An optional message follows as " 'text'".
+            if (text.compare(number + 4, 2, " '") == 0) {
+                const std::size_t close = text.find('\'', number + 6);
+                if (close != std::string::npos)
+                    e.message = text.substr(number + 6, close - number - 6);
+            }
+            expected.push_back(e);
+        }
         lineStart = lineEnd + 1;
         ++line;
     }

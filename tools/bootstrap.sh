@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when they are missing: the
-# native toolchain, Boost.Regex 1.81 headers, GoogleTest, and MinGW-w64 with Wine for the
-# Windows binary.
+# native toolchain, Boost.Regex 1.81 headers, GoogleTest, clang with its sanitizer and fuzzer
+# runtime, and MinGW-w64 with Wine for the Windows binary.
 set -euo pipefail
 packages=(cmake ninja-build g++ libboost-regex1.81-dev libgtest-dev
-  g++-mingw-w64-x86-64-posix wine wine64)
+  clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix wine wine64)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the Linux and the Windows binaries and runs every test:
-# the CTest suite, then the end-to-end cases against quarvel.exe under Wine.
+# the CTest suite, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, a
+# short fuzz run after the regression corpus, and the end-to-end cases against quarvel.exe
+# under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/bootstrap.sh
 cmake -S . -B build -G Ninja
 cmake --build build
 ctest --test-dir build --output-on-failure
+cmake -S . -B build-asan -G Ninja -DQUARVEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build-asan
+ctest --test-dir build-asan --output-on-failure
+bash tests/fuzz/run_fuzz.sh 60
 bash tools/build-windows.sh
 bash tests/windows/run_wine_tests.sh build-win/quarvel.exe

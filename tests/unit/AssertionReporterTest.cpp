@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 namespace {
@@ -32,9 +31,22 @@ TEST(AssertionReporter, ReportLayout) {
 }
 
 TEST(AssertionReporter, DateHasTheAsctimeFieldsWithATwoDigitDay) {
-    const std::regex layout(R"([A-Z][a-z]{2} [A-Z][a-z]{2} \d\d \d\d:\d\d:\d\d \d{4})");
-    EXPECT_TRUE(std::regex_match(util::currentLocalTimeText(), layout))
-        << util::currentLocalTimeText();
+    // "Www Mmm dd hh:mm:ss yyyy": letters (L), digits (9) and the separators in between.
+    const std::string layout = "Lll Lll 99 99:99:99 9999";
+    const std::string text = util::currentLocalTimeText();
+    ASSERT_EQ(text.size(), layout.size()) << text;
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        const char c = text[i];
+        const char want = layout[i];
+        if (want == 'L')
+            EXPECT_TRUE(c >= 'A' && c <= 'Z') << text;
+        else if (want == 'l')
+            EXPECT_TRUE(c >= 'a' && c <= 'z') << text;
+        else if (want == '9')
+            EXPECT_TRUE(c >= '0' && c <= '9') << text;
+        else
+            EXPECT_EQ(c, want) << text;
+    }
 }
 
 TEST(AssertionReporter, AppendsToTheFileAndPrintsTheSameText) {
