@@ -58,21 +58,21 @@ void ArgumentParser::parse(const std::vector<std::string>& arguments) {
 }
 
 void ArgumentParser::validate() const {
-    for (const auto& [name, spec] : definedFlags_) {
+    for (const auto& [name, declared] : definedFlags_) {
         const auto parsed = parsedFlags_.find(name);
         const bool present = parsed != parsedFlags_.end();
         const auto count = present ? static_cast<std::uint32_t>(parsed->second.size()) : 0u;
-        if (!spec.optional && !present)
+        if (!declared.optional && !present)
             fail("The non optional flag " + name + " was not found.");
         if (!present)
             continue;
-        if (count < spec.minimum)
-            fail("Not enough arguments for the flag " + name + ". " + toString(spec.minimum) +
+        if (count < declared.minimum)
+            fail("Not enough arguments for the flag " + name + ". " + toString(declared.minimum) +
                  " is required.");
-        if (count > spec.maximum) {
-            if (spec.maximum != 0)
+        if (count > declared.maximum) {
+            if (declared.maximum != 0)
                 fail("Too many arguments for the flag " + name + ". No more than " +
-                     toString(spec.maximum) + " arguments allowed");
+                     toString(declared.maximum) + " arguments allowed");
             fail("No arguments for the flag " + name + " are allowed");
         }
     }
