@@ -2,22 +2,222 @@
 
 #include "products/quarvel/rule/PatternSearch.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
 namespace products::quarvel::rule {
 namespace {
+// The definition of the rule. The search below finds exactly this pattern's matches by
+// hand. The pattern search tried every length of group 1 up to the first '=' or ')' and
+// scanned to the next ';' for "new" at every candidate, which made it quadratic (and made
+// the engine give up) on long stretches of "if (" without a comparison.
+//
+// How the pattern matches at an "if": group 1 runs from the parenthesis to some point in
+// the white space before the first '=' or ')' (the longest first), and everything up to
+// the repeated group is fixed by the text. After the repeated comparison, [^;]* reaches
+// the first ';' and gives back to the last "new" that a '}' still follows; the match ends
+// at the first '}' after that "new". A shorter group is tried only when a longer one fails.
 const Pattern kDoubleCheckedLock(
     R"(if\s*\(([^=\)]+)\s*==\s*null\s*\)\s*\{?\s*synchronized\s*\([^\)]*\)\s*\{\s*if\s*\(\1\s*==\s*null\s*\)\s*\{?\s*[^;]*new[^\}]*\})",
     {{"if"}});
 const char kMessage[] = "Broken double lock idiom.";
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+/// The first position at or after a given one holding one of some bytes. The answer for one
+/// position serves every later position up to it, so candidates that share it do not scan
+/// to it again.
+class NextOf {
+  public:
+    NextOf(const std::string& code, const char* bytes) : code_(code), bytes_(bytes) {}
+    std::size_t from(std::size_t position) {
+        if (position < askedFrom_ || position > found_) {
+            askedFrom_ = position;
+            found_ = code_.find_first_of(bytes_, position);
+        }
+        return found_;
+    }
+
+  private:
+    const std::string& code_;
+    const char* bytes_;
+    std::size_t askedFrom_ = 1; // with found_ 0: nothing known yet
+    std::size_t found_ = 0;
+};
+
+/// Hashes of every stretch of the text, each in constant time (equal texts give equal
+/// hashes; a hash match is confirmed by comparing the bytes).
+class StretchHashes {
+  public:
+    explicit StretchHashes(const std::string& code)
+        : prefix_(code.size() + 1), powers_(code.size() + 1) {
+        powers_[0] = 1;
+        for (std::size_t i = 0; i < code.size(); ++i) {
+            prefix_[i + 1] = prefix_[i] * kBase + static_cast<unsigned char>(code[i]) + 1;
+            powers_[i + 1] = powers_[i] * kBase;
+        }
+    }
+    std::uint64_t of(std::size_t begin, std::size_t end) const {
+        return prefix_[end] - prefix_[begin] * powers_[end - begin];
+    }
+
+  private:
+    static constexpr std::uint64_t kBase = 1000003;
+    std::vector<std::uint64_t> prefix_;
+    std::vector<std::uint64_t> powers_;
+};
+
+/// Reads the fixed parts of the pattern.
+class Cursor {
+  public:
+    Cursor(const std::string& code, std::size_t at) : code_(code), at_(at) {}
+    std::size_t at() const { return at_; }
+    Cursor& blanks() {
+        while (at_ < code_.size() && isBlank(code_[at_]))
+            ++at_;
+        return *this;
+    }
+    /// Moves past `word` when it stands here; false (and no move) otherwise.
+    bool take(const char* word) {
+        const std::size_t length = std::char_traits<char>::length(word);
+        if (code_.compare(at_, length, word) != 0)
+            return false;
+        at_ += length;
+        return true;
+    }
+
+  private:
+    const std::string& code_;
+    std::size_t at_;
+};
+
+/// "\s*==\s*null\s*\)" at `at`: the position after it, or nullopt.
+std::optional<std::size_t> afterNullTest(const std::string& code, std::size_t at) {
+    Cursor c(code, at);
+    if (c.blanks().take("==") && c.blanks().take("null") && c.blanks().take(")"))
+        return c.at();
+    return std::nullopt;
+}
+
+class Search {
+  public:
+    explicit Search(const std::string& code)
+        : code_(code), stops_(code, "=)"), closes_(code, ")"), semicolons_(code, ";"),
+          braces_(code, "}"), lastBrace_(code.rfind('}')) {}
+
+    /// The end of the match that starts at the "if" at `start`, or nullopt; kNoPosition
+    /// when no later "if" can match either.
+    std::optional<std::size_t> matchEnd(std::size_t start) {
+        Cursor c(code_, start + 2);
+        if (!c.blanks().take("("))
+            return std::nullopt;
+        const std::size_t groupStart = c.at();
+        const std::size_t stop = stops_.from(groupStart);
+        if (stop == kNoPosition)
+            return kNoPosition; // no comparison is left for any "if"
+        if (stop == groupStart || code_[stop] != '=')
+            return std::nullopt;
+        const auto inner = innerGroupStart(stop);
+        if (!inner)
+            return std::nullopt;
+        // Group 1 ends in the white space before the '=', the longest first.
+        for (std::size_t groupEnd = stop; groupEnd > groupStart; --groupEnd) {
+            if (groupEnd < stop && !isBlank(code_[groupEnd]))
+                break;
+            const std::size_t length = groupEnd - groupStart;
+            if (*inner + length > code_.size() ||
+                hashes().of(*inner, *inner + length) != hashes().of(groupStart, groupEnd) ||
+                code_.compare(*inner, length, code_, groupStart, length) != 0)
+                continue;
+            if (const auto tail = afterNullTest(code_, *inner + length)) {
+                if (const auto end = tailEnd(*tail))
+                    return end;
+            }
+        }
+        return std::nullopt;
+    }
+
+  private:
+    /// From the '=' that ends the outer comparison to the start of the repeated group.
+    std::optional<std::size_t> innerGroupStart(std::size_t equals) {
+        const auto afterTest = afterNullTest(code_, equals);
+        if (!afterTest)
+            return std::nullopt;
+        Cursor c(code_, *afterTest);
+        c.blanks().take("{");
+        if (!c.blanks().take("synchronized") || !c.blanks().take("("))
+            return std::nullopt;
+        const std::size_t close = closes_.from(c.at());
+        if (close == kNoPosition)
+            return std::nullopt;
+        Cursor inner(code_, close + 1);
+        if (inner.blanks().take("{") && inner.blanks().take("if") && inner.blanks().take("("))
+            return inner.at();
+        return std::nullopt;
+    }
+
+    /// "\s*\{?\s*[^;]*new[^\}]*\}" at `at`: the end of the match, or nullopt.
+    std::optional<std::size_t> tailEnd(std::size_t at) {
+        if (lastBrace_ == kNoPosition)
+            return std::nullopt;
+        const std::size_t semicolon = std::min(semicolons_.from(at), code_.size());
+        // The last "new" that ends before the ';' and that a '}' follows.
+        const std::size_t limit = std::min(semicolon, lastBrace_);
+        if (limit < at + 3)
+            return std::nullopt;
+        const std::vector<std::size_t>& news = newStarts();
+        const auto after = std::upper_bound(news.begin(), news.end(), limit - 3);
+        if (after == news.begin() || *(after - 1) < at)
+            return std::nullopt;
+        return braces_.from(*(after - 1) + 3) + 1;
+    }
+
+    /// Built when a candidate first reaches the repeated group: comparing by hash first
+    /// keeps candidates whose groups share long beginnings with the inner test linear.
+    const StretchHashes& hashes() {
+        if (!hashes_)
+            hashes_.emplace(code_);
+        return *hashes_;
+    }
+
+    const std::vector<std::size_t>& newStarts() {
+        if (!news_) {
+            news_.emplace();
+            for (std::size_t at = code_.find("new"); at != kNoPosition;
+                 at = code_.find("new", at + 1))
+                news_->push_back(at);
+        }
+        return *news_;
+    }
+
+    const std::string& code_;
+    NextOf stops_;
+    NextOf closes_;
+    NextOf semicolons_;
+    NextOf braces_;
+    std::size_t lastBrace_;
+    std::optional<StretchHashes> hashes_;
+    std::optional<std::vector<std::size_t>> news_;
+};
 } // namespace
 
 DefectList DoubleCheckedLockingRule::checkCode(const std::string& code,
                                                const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
-        forEachMatch(kDoubleCheckedLock, code, [&](const Match& m) -> Resume {
-            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
-            return m.end();
-        });
+        Search search(code);
+        for (std::size_t start = code.find("if"); start != kNoPosition;) {
+            const std::optional<std::size_t> end = search.matchEnd(start);
+            if (end == kNoPosition)
+                break;
+            if (end)
+                defects.push_back({fileName, lines.lineAt(start), kMessage});
+            start = code.find("if", end ? *end : start + 1);
+        }
     });
 }
 

@@ -2,10 +2,19 @@
 
 #include "products/quarvel/rule/PatternSearch.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <optional>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace products::quarvel::rule {
 namespace {
+// The definition of the rule. The search below gives its matches by hand: the lazy
+// stretch made the pattern search try every later import for every import, which is
+// quadratic in the number of imports. Instead every import's name is indexed once, and a
+// candidate looks only at the later imports that repeat its name byte for byte.
 const Pattern kRepeatedImport(R"(import\s+([^*;]+);[^\(\{]*?import\s+\1;)", {{"import"}});
 const char kMessage[] = "Duplicate import statement.";
 const char kImport[] = "import";
@@ -16,48 +25,136 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-/// The end of the longest match that starts where `m` starts. When more than one white-space
-/// byte follows the first "import", the name may also begin with all but one of them, and the
-/// more of them it takes, the fewer imports repeat it. So the longest match is the one whose
-/// name keeps the most leading white space that some later import still repeats byte for
-/// byte, ending at the first import that does. The engine gives the name as little white
-/// space as it can instead, which can end its match at an earlier import.
-std::size_t longestMatchEnd(const std::string& code, const Match& m) {
-    const std::size_t blanks = m.begin() + kImportLength;
-    const std::size_t semicolon = m.group(1).end;
+/// The first position at or after a given one holding one of some bytes. The answer for one
+/// position serves every later position up to it, so candidates that share it do not scan
+/// to it again.
+class NextOf {
+  public:
+    NextOf(const std::string& code, const char* bytes) : code_(code), bytes_(bytes) {}
+    std::size_t from(std::size_t position) {
+        if (position < askedFrom_ || position > found_) {
+            askedFrom_ = position;
+            found_ = code_.find_first_of(bytes_, position);
+        }
+        return found_;
+    }
+
+  private:
+    const std::string& code_;
+    const char* bytes_;
+    std::size_t askedFrom_ = 1; // with found_ 0: nothing known yet
+    std::size_t found_ = 0;
+};
+
+/// Hashes of stretches of the text, each in constant time (equal texts give equal hashes; a
+/// hash match is confirmed by comparing the bytes). Prefix hashes are computed only as far
+/// as stretches are asked for, which for imports is the head of the file.
+class StretchHashes {
+  public:
+    explicit StretchHashes(const std::string& code) : code_(code), prefix_{0}, powers_{1} {}
+    std::uint64_t of(std::size_t begin, std::size_t end) {
+        while (prefix_.size() <= end) {
+            const std::size_t i = prefix_.size() - 1;
+            prefix_.push_back(prefix_[i] * kBase + static_cast<unsigned char>(code_[i]) + 1);
+            powers_.push_back(powers_[i] * kBase);
+        }
+        return prefix_[end] - prefix_[begin] * powers_[end - begin];
+    }
+
+  private:
+    static constexpr std::uint64_t kBase = 1000003;
+    const std::string& code_;
+    std::vector<std::uint64_t> prefix_;
+    std::vector<std::uint64_t> powers_;
+};
+
+/// Every import that can repeat a name: "import", white space, then a name that the first
+/// '*' or ';' after it ends, and that is a ';'. Keyed by the name's length and hash; each
+/// list holds the keywords' positions in increasing order.
+class ImportIndex {
+  public:
+    explicit ImportIndex(const std::string& code)
+        : code_(code), hashes_(code), ends_(code, "*;"), next_(code.find(kImport)) {}
+
+    /// The keywords of the imports before `limit` whose name may be the stretch
+    /// [begin, end). Imports are indexed only as far as the limits asked for.
+    const std::vector<std::size_t>& repeating(std::size_t begin, std::size_t end,
+                                              std::size_t limit) {
+        for (; next_ != kNoPosition && next_ < limit; next_ = code_.find(kImport, next_ + 1))
+            add(next_);
+        static const std::vector<std::size_t> none;
+        const auto found = imports_.find({end - begin, hashes_.of(begin, end)});
+        return found == imports_.end() ? none : found->second;
+    }
+
+  private:
+    void add(std::size_t at) {
+        const std::size_t blanks = at + kImportLength;
+        std::size_t name = blanks;
+        while (name < code_.size() && isBlank(code_[name]))
+            ++name;
+        if (name == blanks)
+            return;
+        const std::size_t end = ends_.from(name);
+        if (end != kNoPosition && code_[end] == ';')
+            imports_[{end - name, hashes_.of(name, end)}].push_back(at);
+    }
+
+  private:
+    struct KeyHash {
+        std::size_t operator()(const std::pair<std::size_t, std::uint64_t>& key) const {
+            return static_cast<std::size_t>(key.second ^ (key.first * 0x9e3779b97f4a7c15ULL));
+        }
+    };
+    const std::string& code_;
+    StretchHashes hashes_;
+    NextOf ends_;
+    std::size_t next_; // the next import to index
+    std::unordered_map<std::pair<std::size_t, std::uint64_t>, std::vector<std::size_t>, KeyHash>
+        imports_;
+};
+
+/// The end of the longest match that starts at the keyword at `start`, whose group ends at
+/// `semicolon`, or nullopt when the pattern does not match there. When more than one
+/// white-space byte follows the first "import", the name may also begin with all but one of
+/// them, and the more of them it takes, the fewer imports repeat it. So the longest match is
+/// the one whose name keeps the most leading white space that some later import still
+/// repeats byte for byte, ending at the first import that does. The engine gives the name
+/// as little white space as it can instead, which can end its match at an earlier import.
+/// Only imports before the first '(' or '{' after the semicolon count.
+std::optional<std::size_t> longestMatchEnd(const std::string& code, ImportIndex& index,
+                                           std::size_t start, std::size_t semicolon,
+                                           std::size_t stretchEnd) {
+    const std::size_t blanks = start + kImportLength;
     std::size_t word = blanks; // the name after its white space
     while (word < semicolon && isBlank(code[word]))
         ++word;
     const std::size_t wordLength = semicolon - word;
     const std::size_t spareBlanks = word - blanks - 1; // the keyword needs one of them
 
+    const std::vector<std::size_t>& repeats = index.repeating(word, semicolon, stretchEnd);
     std::optional<std::size_t> mostBlanks;
-    std::size_t end = m.end();
-    for (std::size_t at = semicolon + 1; at < code.size(); ++at) {
-        if (code.compare(at, kImportLength, kImport) == 0) {
-            const std::size_t repeatBlanks = at + kImportLength;
-            std::size_t repeatWord = repeatBlanks;
-            while (repeatWord < code.size() && isBlank(code[repeatWord]))
-                ++repeatWord;
-            const std::size_t repeatSemicolon = repeatWord + wordLength;
-            if (repeatWord > repeatBlanks && repeatSemicolon < code.size() &&
-                code[repeatSemicolon] == ';' &&
-                code.compare(repeatWord, wordLength, code, word, wordLength) == 0) {
-                std::size_t shared = 0;
-                while (shared < spareBlanks && shared + 1 < repeatWord - repeatBlanks &&
-                       code[repeatWord - 1 - shared] == code[word - 1 - shared])
-                    ++shared;
-                const bool nameNotEmpty = shared > 0 || wordLength > 0;
-                if (nameNotEmpty && (!mostBlanks || shared > *mostBlanks)) {
-                    mostBlanks = shared;
-                    end = repeatSemicolon + 1;
-                    if (shared == spareBlanks)
-                        break; // no name can keep more
-                }
-            }
+    std::optional<std::size_t> end;
+    for (auto it = std::upper_bound(repeats.begin(), repeats.end(), semicolon);
+         it != repeats.end() && *it < stretchEnd; ++it) {
+        const std::size_t repeatBlanks = *it + kImportLength;
+        std::size_t repeatWord = repeatBlanks;
+        while (isBlank(code[repeatWord]))
+            ++repeatWord;
+        const std::size_t repeatSemicolon = repeatWord + wordLength;
+        if (code.compare(repeatWord, wordLength, code, word, wordLength) != 0)
+            continue; // the same hash only
+        std::size_t shared = 0;
+        while (shared < spareBlanks && shared + 1 < repeatWord - repeatBlanks &&
+               code[repeatWord - 1 - shared] == code[word - 1 - shared])
+            ++shared;
+        const bool nameNotEmpty = shared > 0 || wordLength > 0;
+        if (nameNotEmpty && (!mostBlanks || shared > *mostBlanks)) {
+            mostBlanks = shared;
+            end = repeatSemicolon + 1;
+            if (shared == spareBlanks)
+                break; // no name can keep more
         }
-        if (code[at] == '(' || code[at] == '{')
-            break;
     }
     return end;
 }
@@ -67,12 +164,31 @@ DefectList DuplicateImportRule::checkCode(const std::string& code,
                                           const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
-        forEachMatch(kRepeatedImport, code, [&](const Match& m) -> Resume {
-            defects.push_back({fileName, lines.lineAt(longestMatchEnd(code, m)), kMessage});
+        NextOf nameEnds(code, "*;");
+        NextOf stretchEnds(code, "({");
+        std::optional<ImportIndex> index;
+        for (std::size_t start = code.find(kImport); start != kNoPosition;) {
+            const std::size_t blanks = start + kImportLength;
+            std::size_t name = blanks;
+            while (name < code.size() && isBlank(code[name]))
+                ++name;
+            std::optional<std::size_t> end;
+            const std::size_t semicolon = name == blanks ? kNoPosition : nameEnds.from(name);
+            if (name != blanks && semicolon == kNoPosition)
+                break; // no import from here on has a name
+            if (semicolon != kNoPosition && code[semicolon] == ';' && semicolon > blanks + 1) {
+                if (!index)
+                    index.emplace(code);
+                const std::size_t stretchEnd =
+                    std::min(stretchEnds.from(semicolon + 1), code.size());
+                end = longestMatchEnd(code, *index, start, semicolon, stretchEnd);
+            }
+            if (end)
+                defects.push_back({fileName, lines.lineAt(*end), kMessage});
             // Before the first import's semicolon: the repetition can itself start the
             // next match.
-            return m.group(1).end;
-        });
+            start = code.find(kImport, end ? semicolon : start + 1);
+        }
     });
 }
 

@@ -4,22 +4,44 @@
 
 namespace products::quarvel::rule {
 namespace {
-// Group 1 is the qualifier; the empty group 2 marks an unqualified call.
+// The definition of the rule; group 1 is the qualifier, the empty group 2 marks an
+// unqualified call. Every match holds "finalize();", so the search below goes from one of
+// those to the next: with a dot and a word before it the match starts at that word (the
+// whole run of word bytes, back to where the search resumed), otherwise at "finalize"
+// itself. A search at every position would instead run \w+ to the end of every long word.
 const Pattern kFinalizeCall(R"((\w+)\.finalize\(\);|()finalize\(\);)",
                             {{".finalize();", {{ByteSet::word(), 1, kNoPosition}}},
                              {"finalize();"}});
 const char kMessage[] = "Explicit finalizer call.";
+const char kCall[] = "finalize();";
+const std::size_t kCallLength = sizeof(kCall) - 1;
+
+bool isWordByte(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
 } // namespace
 
 DefectList ExplicitFinalizerCallRule::checkCode(const std::string& code,
                                                 const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
-        forEachMatch(kFinalizeCall, code, [&](const Match& m) -> Resume {
-            if (m.groupText(code, 1) != "super")
-                defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
-            return m.end();
-        });
+        std::size_t resume = 0;
+        for (std::size_t call = code.find(kCall); call != kNoPosition;
+             call = code.find(kCall, resume)) {
+            std::size_t start = call;
+            if (call > resume && code[call - 1] == '.') {
+                std::size_t word = call - 1;
+                while (word > resume && isWordByte(code[word - 1]))
+                    --word;
+                if (word < call - 1 && code.compare(word, call - 1 - word, "super") != 0)
+                    start = word;
+                else if (word < call - 1)
+                    start = kNoPosition; // super.finalize(): accepted
+            }
+            if (start != kNoPosition)
+                defects.push_back({fileName, lines.lineAt(start), kMessage});
+            resume = call + kCallLength;
+        }
     });
 }
 

@@ -4,18 +4,34 @@
 
 namespace products::quarvel::rule {
 namespace {
+// The definition of the rule. [^;]+ cannot pass the first ';' after "import", so a
+// candidate matches exactly when that ';' follows a '*' with at least one byte between
+// the keyword and the '*'; the search below tests this by hand, finding each ';' once.
 const Pattern kWildcardImport(R"(import\s*[^;]+\*;)", {{"import"}});
 const char kMessage[] = "Wildcard import declaration.";
+const char kImport[] = "import";
+const std::size_t kImportLength = sizeof(kImport) - 1;
 } // namespace
 
 DefectList WildcardImportRule::checkCode(const std::string& code,
                                          const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
-        forEachMatch(kWildcardImport, code, [&](const Match& m) -> Resume {
-            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
-            return m.end();
-        });
+        std::size_t semicolon = kNoPosition;
+        for (std::size_t start = code.find(kImport); start != kNoPosition;) {
+            const std::size_t afterKeyword = start + kImportLength;
+            if (semicolon == kNoPosition || semicolon < afterKeyword) {
+                semicolon = code.find(';', afterKeyword);
+                if (semicolon == kNoPosition)
+                    break; // no candidate from here on can reach a ';'
+            }
+            std::size_t resume = start + 1;
+            if (semicolon >= afterKeyword + 2 && code[semicolon - 1] == '*') {
+                defects.push_back({fileName, lines.lineAt(start), kMessage});
+                resume = semicolon + 1;
+            }
+            start = code.find(kImport, resume);
+        }
     });
 }
 
