@@ -1,6 +1,7 @@
 #include "products/quarvel/rule/DeadCodeRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
 
 #include <algorithm>
 #include <optional>
@@ -14,10 +15,6 @@ const Pattern kConstantFalseCondition(
     R"(if\s*\(\s*false\s*\)|while\s*\(\s*false\s*\)|for\s*\([^;]*;\s*false\s*;[^)]*\))",
     {{"if"}, {"while"}, {"for"}});
 const char kMessage[] = "Dead code detected.";
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 std::size_t skipBlanks(const std::string& code, std::size_t at) {
     while (at < code.size() && isBlank(code[at]))
@@ -33,27 +30,6 @@ bool take(const std::string& code, std::size_t& at, const char* word) {
     at += length;
     return true;
 }
-
-/// The first position at or after a given one holding `byte`. The answer for one position
-/// serves every later position up to it, so candidates sharing one byte do not scan to it
-/// again.
-class NextByte {
-  public:
-    NextByte(const std::string& code, char byte) : code_(code), byte_(byte) {}
-    std::size_t from(std::size_t position) {
-        if (position < askedFrom_ || position > found_) {
-            askedFrom_ = position;
-            found_ = code_.find(byte_, position);
-        }
-        return found_;
-    }
-
-  private:
-    const std::string& code_;
-    char byte_;
-    std::size_t askedFrom_ = 1; // with found_ 0: nothing known yet
-    std::size_t found_ = 0;
-};
 
 /// The end of "(if|while)\s*\(\s*false\s*\)" at `at`, past the keyword, or nullopt.
 std::optional<std::size_t> falseConditionEnd(const std::string& code, std::size_t at) {
@@ -72,8 +48,8 @@ std::optional<std::size_t> falseConditionEnd(const std::string& code, std::size_
 /// The end of "\s*\([^;]*;\s*false\s*;[^)]*\)" at `at`, past the keyword, or nullopt:
 /// [^;]* can only end at the first ';' after the parenthesis and [^)]* at the first ')'
 /// after the second ';'.
-std::optional<std::size_t> falseForEnd(const std::string& code, std::size_t at,
-                                       NextByte& semicolons, NextByte& closes) {
+std::optional<std::size_t> falseForEnd(const std::string& code, std::size_t at, NextOf& semicolons,
+                                       NextOf& closes) {
     at = skipBlanks(code, at);
     if (!take(code, at, "("))
         return std::nullopt;
@@ -96,8 +72,8 @@ std::optional<std::size_t> falseForEnd(const std::string& code, std::size_t at,
 DefectList DeadCodeRule::checkCode(const std::string& code, const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
-        NextByte semicolons(code, ';');
-        NextByte closes(code, ')');
+        NextOf semicolons(code, ";");
+        NextOf closes(code, ")");
         std::size_t nextIf = code.find("if");
         std::size_t nextWhile = code.find("while");
         std::size_t nextFor = code.find("for");

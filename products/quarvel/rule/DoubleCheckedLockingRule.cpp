@@ -1,6 +1,7 @@
 #include "products/quarvel/rule/DoubleCheckedLockingRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -23,53 +24,6 @@ const Pattern kDoubleCheckedLock(
     R"(if\s*\(([^=\)]+)\s*==\s*null\s*\)\s*\{?\s*synchronized\s*\([^\)]*\)\s*\{\s*if\s*\(\1\s*==\s*null\s*\)\s*\{?\s*[^;]*new[^\}]*\})",
     {{"if"}});
 const char kMessage[] = "Broken double lock idiom.";
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-/// The first position at or after a given one holding one of some bytes. The answer for one
-/// position serves every later position up to it, so candidates that share it do not scan
-/// to it again.
-class NextOf {
-  public:
-    NextOf(const std::string& code, const char* bytes) : code_(code), bytes_(bytes) {}
-    std::size_t from(std::size_t position) {
-        if (position < askedFrom_ || position > found_) {
-            askedFrom_ = position;
-            found_ = code_.find_first_of(bytes_, position);
-        }
-        return found_;
-    }
-
-  private:
-    const std::string& code_;
-    const char* bytes_;
-    std::size_t askedFrom_ = 1; // with found_ 0: nothing known yet
-    std::size_t found_ = 0;
-};
-
-/// Hashes of every stretch of the text, each in constant time (equal texts give equal
-/// hashes; a hash match is confirmed by comparing the bytes).
-class StretchHashes {
-  public:
-    explicit StretchHashes(const std::string& code)
-        : prefix_(code.size() + 1), powers_(code.size() + 1) {
-        powers_[0] = 1;
-        for (std::size_t i = 0; i < code.size(); ++i) {
-            prefix_[i + 1] = prefix_[i] * kBase + static_cast<unsigned char>(code[i]) + 1;
-            powers_[i + 1] = powers_[i] * kBase;
-        }
-    }
-    std::uint64_t of(std::size_t begin, std::size_t end) const {
-        return prefix_[end] - prefix_[begin] * powers_[end - begin];
-    }
-
-  private:
-    static constexpr std::uint64_t kBase = 1000003;
-    std::vector<std::uint64_t> prefix_;
-    std::vector<std::uint64_t> powers_;
-};
 
 /// Reads the fixed parts of the pattern.
 class Cursor {
@@ -178,7 +132,7 @@ class Search {
 
     /// Built when a candidate first reaches the repeated group: comparing by hash first
     /// keeps candidates whose groups share long beginnings with the inner test linear.
-    const StretchHashes& hashes() {
+    StretchHashes& hashes() {
         if (!hashes_)
             hashes_.emplace(code_);
         return *hashes_;

@@ -1,6 +1,7 @@
 #include "products/quarvel/rule/ExplicitFinalizerCallRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
 
 namespace products::quarvel::rule {
 namespace {
@@ -16,9 +17,6 @@ const char kMessage[] = "Explicit finalizer call.";
 const char kCall[] = "finalize();";
 const std::size_t kCallLength = sizeof(kCall) - 1;
 
-bool isWordByte(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
 } // namespace
 
 DefectList ExplicitFinalizerCallRule::checkCode(const std::string& code,

@@ -1,6 +1,7 @@
 #include "products/quarvel/rule/LongLineRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
 
 #include <algorithm>
 
@@ -9,32 +10,13 @@ namespace {
 const char kMessage[] = "Line is too long. Prefer lines no longer than 80 characters.";
 constexpr std::size_t kLongestLine = 80;
 
-/// The next occurrence of one byte at or after a position, remembered between calls so
-/// that a byte the text lacks is not searched for again on every line.
-class NextByte {
-  public:
-    NextByte(const std::string& text, char byte) : text_(text), byte_(byte) {}
-    std::size_t from(std::size_t position) {
-        if (!known_ || (found_ != std::string::npos && found_ < position)) {
-            found_ = text_.find(byte_, position);
-            known_ = true;
-        }
-        return found_;
-    }
-
-  private:
-    const std::string& text_;
-    char byte_;
-    bool known_ = false;
-    std::size_t found_ = std::string::npos;
-};
 } // namespace
 
 DefectList LongLineRule::checkCode(const std::string& code, const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
-        NextByte carriageReturn(code, '\r');
-        NextByte lineFeed(code, '\n');
+        NextOf carriageReturn(code, "\r");
+        NextOf lineFeed(code, "\n");
         std::size_t lineStart = 0;
         while (true) {
             // npos is the largest value, so min picks whichever of the two exists.

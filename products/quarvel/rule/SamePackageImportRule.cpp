@@ -1,6 +1,7 @@
 #include "products/quarvel/rule/SamePackageImportRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -22,12 +23,8 @@ const char kMessage[] = "Importing classes from current package.";
 const std::string kPackageWord = "package";
 const std::string kImportWord = "import";
 
-bool isSpaceByte(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 std::size_t skipSpaces(const std::string& code, std::size_t at) {
-    while (at < code.size() && isSpaceByte(code[at]))
+    while (at < code.size() && isBlank(code[at]))
         ++at;
     return at;
 }
@@ -41,49 +38,6 @@ std::size_t commonSuffixLength(const std::string& code, std::size_t aBegin, std:
         ++length;
     return length;
 }
-
-/// The first position at or after a given one holding one of some bytes. The answer for one
-/// position serves every later position up to it, so candidates that share it do not scan
-/// to it again.
-class NextOf {
-  public:
-    NextOf(const std::string& code, const char* bytes) : code_(code), bytes_(bytes) {}
-    std::size_t from(std::size_t position) {
-        if (position < askedFrom_ || position > found_) {
-            askedFrom_ = position;
-            found_ = code_.find_first_of(bytes_, position);
-        }
-        return found_;
-    }
-
-  private:
-    const std::string& code_;
-    const char* bytes_;
-    std::size_t askedFrom_ = 1; // with found_ 0: nothing known yet
-    std::size_t found_ = 0;
-};
-
-/// Hashes of stretches of the text, each in constant time (equal texts give equal hashes; a
-/// hash match is confirmed by comparing the bytes). Prefix hashes are computed only as far
-/// as stretches are asked for, which for imports is the head of the file.
-class StretchHashes {
-  public:
-    explicit StretchHashes(const std::string& code) : code_(code), prefix_{0}, powers_{1} {}
-    std::uint64_t of(std::size_t begin, std::size_t end) {
-        while (prefix_.size() <= end) {
-            const std::size_t i = prefix_.size() - 1;
-            prefix_.push_back(prefix_[i] * kBase + static_cast<unsigned char>(code_[i]) + 1);
-            powers_.push_back(powers_[i] * kBase);
-        }
-        return prefix_[end] - prefix_[begin] * powers_[end - begin];
-    }
-
-  private:
-    static constexpr std::uint64_t kBase = 1000003;
-    const std::string& code_;
-    std::vector<std::uint64_t> prefix_;
-    std::vector<std::uint64_t> powers_;
-};
 
 /// An import that can repeat a package name: the keyword's position, the start of the name
 /// after the white space, and the dot the package name must end at.

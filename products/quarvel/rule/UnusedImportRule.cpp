@@ -1,6 +1,7 @@
 #include "products/quarvel/rule/UnusedImportRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
 
 #include <optional>
 #include <string_view>
@@ -16,16 +17,6 @@ const Pattern kImportedName(R"(import\s+[^;]+\.([_\w]+);)", {{"import"}});
 const char kMessage[] = "Unused import statement.";
 const char kImport[] = "import";
 const std::size_t kImportLength = sizeof(kImport) - 1;
-
-/// A word byte of the patterns: an ASCII letter, digit or underscore; every other byte,
-/// those above 127 included, is a non-word byte.
-bool isWordByte(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 /// True when the name occurs after `from` with a non-word byte on both sides, the first of
 /// which may be the byte at `from` itself. The name is all word bytes, so this gives what
