@@ -53,9 +53,10 @@ bool fallsThrough(const std::string& section) {
 DefectList BreakInSwitchRule::checkRaw(const std::string& raw, const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(raw);
+        BracketIndex braces(raw, '{', '}');
         forEachMatch(kSwitch, raw, [&](const Match& switchMatch) -> Resume {
             const std::size_t bodyStart = switchMatch.end() - 1; // the character after '{'
-            const auto close = findMatchingClose(raw, bodyStart, '{', '}');
+            const auto close = braces.matchingClose(bodyStart);
             if (!close)
                 return switchMatch.end();
             std::string body = raw.substr(bodyStart, *close - bodyStart);

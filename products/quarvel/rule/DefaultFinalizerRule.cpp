@@ -16,9 +16,10 @@ DefectList DefaultFinalizerRule::checkCode(const std::string& code,
                                            const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
+        BracketIndex braces(code, '{', '}');
         forEachMatch(kFinalizerBlock, code, [&](const Match& m) -> Resume {
             const std::size_t bodyStart = m.end() - 1; // the character after the brace
-            if (const auto close = findMatchingClose(code, bodyStart, '{', '}')) {
+            if (const auto close = braces.matchingClose(bodyStart)) {
                 if (matchesWholeBlock(kOnlySuperFinalize, code, bodyStart, *close))
                     defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
             }

@@ -18,11 +18,12 @@ bool isExceptionHeader(const std::string& header) {
 DefectList EmptyClassRule::checkCode(const std::string& code, const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
+        BracketIndex braces(code, '{', '}');
         forEachMatch(kClassBlock, code, [&](const Match& m) -> Resume {
             if (isExceptionHeader(m.groupText(code, 1)))
                 return std::nullopt;
             const std::size_t bodyStart = m.end() - 1; // the character after the brace
-            if (const auto close = findMatchingClose(code, bodyStart, '{', '}')) {
+            if (const auto close = braces.matchingClose(bodyStart)) {
                 if (matchesWholeBlock(kOnlyBlanks, code, bodyStart, *close))
                     defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
             }

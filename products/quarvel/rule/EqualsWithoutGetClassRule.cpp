@@ -53,13 +53,14 @@ DefectList EqualsWithoutGetClassRule::checkCode(const std::string& code,
         if (code.find("final class") != std::string::npos)
             return;
         LineCounter lines(code);
+        BracketIndex braces(code, '{', '}');
         std::size_t from = 0;
         while (const std::optional<Match> m = nextEqualsMethod(code, from)) {
             from = m->end(); // the next method may start inside this one's body
             if (m->groupText(code, 1).find("final") != std::string::npos)
                 continue;
             const std::size_t bodyStart = m->end() - 1;
-            const auto close = findMatchingClose(code, bodyStart, '{', '}');
+            const auto close = braces.matchingClose(bodyStart);
             const std::size_t bodyEnd = close ? *close : code.size();
             if (!searchOnce(kGetClassCall, code, bodyStart, bodyEnd))
                 defects.push_back({fileName, lines.lineAt(m->group(2).begin), kMessage});

@@ -13,11 +13,11 @@ DefectList FinalizerWithoutSuperRule::checkCode(const std::string& code,
                                                 const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
+        BracketIndex braces(code, '{', '}');
         forEachMatch(kFinalizer, code, [&](const Match& m) -> Resume {
             const std::size_t bodyStart = m.end() - 1; // the byte after the brace
             // A body left open by a truncated file runs to the end of the text.
-            const std::size_t bodyEnd =
-                findMatchingClose(code, bodyStart, '{', '}').value_or(code.size());
+            const std::size_t bodyEnd = braces.matchingClose(bodyStart).value_or(code.size());
             if (!searchOnce(kSuperFinalizeCall, code, bodyStart, bodyEnd))
                 defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
             return m.end();

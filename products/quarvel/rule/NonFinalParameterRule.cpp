@@ -25,6 +25,7 @@ DefectList NonFinalParameterRule::checkCode(const std::string& code,
                                             const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
+        BracketIndex braces(code, '{', '}');
         forEachMatch(kParameterListWithBody, code, [&](const Match& m) -> Resume {
             const std::string list = parameterList(code, m);
             if (!list.empty() && util::StringHelper::countOccurrences(list, "final ") <=
@@ -32,7 +33,7 @@ DefectList NonFinalParameterRule::checkCode(const std::string& code,
                 defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
             // The body is skipped: statements inside it are not declarations. Without a
             // closing brace the search goes on after the match.
-            const auto close = findMatchingClose(code, m.end() - 1, '{', '}');
+            const auto close = braces.matchingClose(m.end() - 1);
             return close ? *close : m.end();
         });
     });

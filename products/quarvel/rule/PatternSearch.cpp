@@ -59,13 +59,21 @@ bool runEngine(const char* first, const char* last, boost::cmatch& found, const 
     }
 }
 
+/// Where a search loop last looked for an anchor's literal, and where it found it: a later
+/// look from a position in between finds the same place without scanning again, so the
+/// resumptions of one loop scan the text for a literal only once.
+struct LiteralMemo {
+    std::size_t lookedFrom = kNoPosition;
+    std::size_t foundAt = kNoPosition;
+};
+
 /// The next place where one anchor's literal stands in [from, to), with the start of the
 /// match that it would belong to.
 class AnchorCandidates {
   public:
     AnchorCandidates(const Anchor& anchor, const std::string& text, std::size_t from,
-                     std::size_t to)
-        : anchor_(anchor), text_(text), from_(from), to_(to) {
+                     std::size_t to, LiteralMemo& memo)
+        : anchor_(anchor), text_(text), from_(from), to_(to), memo_(memo) {
         seek(from);
     }
     bool exhausted() const { return start_ == kNoPosition; }
@@ -93,8 +101,7 @@ class AnchorCandidates {
 
     void seek(std::size_t position) {
         for (;;) {
-            const std::size_t at =
-                position > to_ ? std::string::npos : text_.find(anchor_.literal, position);
+            const std::size_t at = position > to_ ? std::string::npos : findLiteral(position);
             if (at == std::string::npos || at + anchor_.literal.size() > to_) {
                 start_ = kNoPosition;
                 return;
@@ -109,22 +116,32 @@ class AnchorCandidates {
         }
     }
 
+    std::size_t findLiteral(std::size_t position) {
+        if (memo_.lookedFrom == kNoPosition || position < memo_.lookedFrom ||
+            memo_.foundAt < position)
+            memo_ = {position, text_.find(anchor_.literal, position)};
+        return memo_.foundAt;
+    }
+
     const Anchor& anchor_;
     const std::string& text_;
     std::size_t from_;
     std::size_t to_;
     std::size_t literalAt_ = 0;
     std::size_t start_ = kNoPosition;
+    LiteralMemo& memo_;
 };
 
 /// The leftmost match, trying the pattern only at the starts that its anchors allow, in
 /// increasing order.
 bool searchAtAnchors(const Pattern& pattern, const std::string& text, std::size_t from,
-                     std::size_t to, bool resumed, boost::cmatch& found) {
+                     std::size_t to, bool resumed, std::vector<LiteralMemo>& memos,
+                     boost::cmatch& found) {
+    memos.resize(pattern.anchors().size());
     std::vector<AnchorCandidates> candidates;
     candidates.reserve(pattern.anchors().size());
-    for (const Anchor& anchor : pattern.anchors())
-        candidates.emplace_back(anchor, text, from, to);
+    for (std::size_t i = 0; i < pattern.anchors().size(); ++i)
+        candidates.emplace_back(pattern.anchors()[i], text, from, to, memos[i]);
     const char* base = text.data();
     for (;;) {
         std::size_t start = kNoPosition;
@@ -142,9 +159,10 @@ bool searchAtAnchors(const Pattern& pattern, const std::string& text, std::size_
     }
 }
 
-/// One search of [from, to); `resumed` tells that the range does not start a search.
+/// One search of [from, to); `resumed` tells that the range does not start a search, and
+/// `memos` carries the anchors' literals from one search of a loop to the next.
 std::optional<Match> search(const Pattern& pattern, const std::string& text, std::size_t from,
-                            std::size_t to, bool resumed) {
+                            std::size_t to, bool resumed, std::vector<LiteralMemo>& memos) {
     to = std::min(to, text.size());
     if (from > to)
         return std::nullopt;
@@ -153,7 +171,7 @@ std::optional<Match> search(const Pattern& pattern, const std::string& text, std
     const bool matched =
         pattern.anchors().empty() || searchEveryPosition
             ? runEngine(base + from, base + to, found, pattern, flagsAt(from, from, resumed))
-            : searchAtAnchors(pattern, text, from, to, resumed, found);
+            : searchAtAnchors(pattern, text, from, to, resumed, memos, found);
     if (!matched)
         return std::nullopt;
     return Match(spansOf(found, base));
@@ -214,7 +232,8 @@ void forEachMatch(const Pattern& pattern, const std::string& text,
                   const std::function<Resume(const Match&)>& onMatch, std::size_t from,
                   std::size_t to) {
     bool resumed = false;
-    while (const std::optional<Match> match = search(pattern, text, from, to, resumed)) {
+    std::vector<LiteralMemo> memos;
+    while (const std::optional<Match> match = search(pattern, text, from, to, resumed, memos)) {
         const Resume next = onMatch(*match);
         if (!next || *next <= from)
             return; // stopped, or a resumption that would not advance
@@ -225,7 +244,8 @@ void forEachMatch(const Pattern& pattern, const std::string& text,
 
 std::optional<Match> searchOnce(const Pattern& pattern, const std::string& text, std::size_t from,
                                 std::size_t to) {
-    return search(pattern, text, from, to, false);
+    std::vector<LiteralMemo> memos;
+    return search(pattern, text, from, to, false, memos);
 }
 
 std::optional<std::size_t> findMatchingClose(const std::string& text, std::size_t start, char open,
@@ -241,6 +261,99 @@ std::optional<std::size_t> findMatchingClose(const std::string& text, std::size_
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::size_t> BracketIndex::matchingClose(std::size_t start) {
+    if (built_)
+        return indexedClose(start);
+    const std::size_t budget = text_.size() + kScanAllowance - scanned_;
+    const std::size_t scanEnd =
+        start + std::min(budget, text_.size() - std::min(start, text_.size()));
+    std::size_t opened = 1;
+    std::size_t closed = 0;
+    for (std::size_t i = start; i < scanEnd; ++i) {
+        if (text_[i] == open_) {
+            ++opened;
+        } else if (text_[i] == close_) {
+            if (++closed == opened) {
+                scanned_ += i + 1 - start;
+                return i;
+            }
+        }
+    }
+    if (scanEnd >= text_.size()) {
+        scanned_ += scanEnd - std::min(start, scanEnd);
+        return std::nullopt;
+    }
+    build();
+    return indexedClose(start);
+}
+
+void BracketIndex::build() {
+    const std::size_t size = text_.size();
+    checkpointDepths_.reserve(size / kCheckpointSpacing + 1);
+    std::vector<std::ptrdiff_t> levels; // the depth after each close, in text order
+    std::ptrdiff_t depth = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        if (i % kCheckpointSpacing == 0)
+            checkpointDepths_.push_back(depth);
+        if (text_[i] == open_) {
+            ++depth;
+        } else if (text_[i] == close_) {
+            --depth;
+            closes_.push_back(i);
+            levels.push_back(depth);
+        }
+    }
+    if (size % kCheckpointSpacing == 0)
+        checkpointDepths_.push_back(depth);
+
+    // A counting sort by level keeps the closes of each level in increasing position.
+    if (!levels.empty()) {
+        const auto [lowest, highest] = std::minmax_element(levels.begin(), levels.end());
+        lowestLevel_ = *lowest;
+        levelBegin_.assign(static_cast<std::size_t>(*highest - lowestLevel_) + 2, 0);
+    }
+    for (const std::ptrdiff_t level : levels)
+        ++levelBegin_[static_cast<std::size_t>(level - lowestLevel_) + 1];
+    for (std::size_t k = 1; k < levelBegin_.size(); ++k)
+        levelBegin_[k] += levelBegin_[k - 1];
+    std::vector<std::size_t> sorted(closes_.size());
+    std::vector<std::size_t> next(levelBegin_);
+    for (std::size_t c = 0; c < closes_.size(); ++c)
+        sorted[next[static_cast<std::size_t>(levels[c] - lowestLevel_)]++] = closes_[c];
+    closes_ = std::move(sorted);
+    built_ = true;
+}
+
+std::ptrdiff_t BracketIndex::depthAt(std::size_t position) const {
+    const std::size_t checkpoint = position / kCheckpointSpacing;
+    std::ptrdiff_t depth = checkpointDepths_[checkpoint];
+    for (std::size_t i = checkpoint * kCheckpointSpacing; i < position; ++i) {
+        if (text_[i] == open_)
+            ++depth;
+        else if (text_[i] == close_)
+            --depth;
+    }
+    return depth;
+}
+
+// The answer is the first close at or after the start that brings the depth one below the
+// depth at the start: the depth moves by one per character, so no earlier close can.
+std::optional<std::size_t> BracketIndex::indexedClose(std::size_t start) const {
+    if (start >= text_.size() || levelBegin_.empty())
+        return std::nullopt;
+    const std::ptrdiff_t target = depthAt(start) - 1;
+    if (target < lowestLevel_ ||
+        target - lowestLevel_ + 1 >= static_cast<std::ptrdiff_t>(levelBegin_.size()))
+        return std::nullopt;
+    const std::size_t k = static_cast<std::size_t>(target - lowestLevel_);
+    const auto first = closes_.begin() + static_cast<std::ptrdiff_t>(levelBegin_[k]);
+    const auto last = closes_.begin() + static_cast<std::ptrdiff_t>(levelBegin_[k + 1]);
+    const auto found = std::lower_bound(first, last, start);
+    if (found == last)
+        return std::nullopt;
+    return *found;
 }
 
 bool matchesWholeBlock(const Pattern& pattern, const std::string& text, std::size_t from,

@@ -17,11 +17,11 @@ DefectList ReturnInFinallyRule::checkCode(const std::string& code,
                                           const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
+        BracketIndex braces(code, '{', '}');
         forEachMatch(kFinallyBlock, code, [&](const Match& m) -> Resume {
             const std::size_t bodyStart = m.end() - 1; // the byte after the brace
             // A block left open by a truncated file runs to the end of the text.
-            const std::size_t bodyEnd =
-                findMatchingClose(code, bodyStart, '{', '}').value_or(code.size());
+            const std::size_t bodyEnd = braces.matchingClose(bodyStart).value_or(code.size());
             // The first "return" in the body, also inside a longer word or a nested block.
             if (const auto found = searchOnce(kReturnWord, code, bodyStart, bodyEnd))
                 defects.push_back({fileName, lines.lineAt(found->group(1).begin), kMessage});

@@ -15,10 +15,10 @@ DefectList SwitchWithoutDefaultRule::checkCode(const std::string& code,
                                                const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
+        BracketIndex braces(code, '{', '}');
         forEachMatch(kSwitchBlock, code, [&](const Match& m) -> Resume {
             const std::size_t bodyStart = m.end() - 1; // the byte after the brace
-            const std::size_t bodyEnd =
-                findMatchingClose(code, bodyStart, '{', '}').value_or(code.size());
+            const std::size_t bodyEnd = braces.matchingClose(bodyStart).value_or(code.size());
             // Any occurrence counts, inside a longer word or a nested switch as well.
             const std::string_view body(code.data() + bodyStart, bodyEnd - bodyStart);
             if (body.find(kDefaultLabel) == std::string_view::npos)

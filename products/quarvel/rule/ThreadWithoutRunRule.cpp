@@ -15,11 +15,12 @@ DefectList ThreadWithoutRunRule::checkCode(const std::string& code,
                                            const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
+        BracketIndex braces(code, '{', '}');
         forEachMatch(kThreadSubclass, code, [&](const Match& m) -> Resume {
             if (m.groupText(code, 1).find("abstract") != std::string::npos)
                 return m.end();
             const std::size_t bodyStart = m.end() - 1;
-            const auto close = findMatchingClose(code, bodyStart, '{', '}');
+            const auto close = braces.matchingClose(bodyStart);
             const std::size_t bodyEnd = close ? *close : code.size();
             if (!searchOnce(kRunMethod, code, bodyStart, bodyEnd))
                 defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});

@@ -1,13 +1,19 @@
 #include "products/quarvel/rule/UnusedLocalVariableRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kMethodWithBody(R"(\w+\([^)]*\)[^;]*?\{.)",
-                              {{"(", {{ByteSet::word(), 1, kNoPosition}}}});
+// A method or constructor with a body is a match of "\w+\([^)]*\)[^;]*?\{.": a word right
+// before "(", anything up to the first ")", then the first "{" with no ";" before it, and
+// one more byte. nextMethodBody finds these directly.
 // Group 1: the word before the name; group 2: the name; group 3: ";" or "=".
 const Pattern kDeclaration(R"((\w+)\s+([[:alpha:]_]+\w*)\s*(;|=))",
                            {{";",
@@ -33,24 +39,89 @@ bool isStatementWord(const std::string& word) {
     return false;
 }
 
-/// A word character of the patterns: ASCII letter, digit or underscore; no byte above 127.
-bool isWordByte(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+bool isWord(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), isWordByte);
 }
 
-/// True when the name occurs in [from, to) with a non-word byte on both sides, both inside
-/// the range: what "[^\w]" + name + "[^\w]" finds there, since a name holds only word bytes.
-bool occursAsWord(const std::string& code, const std::string& name, std::size_t from,
-                  std::size_t to) {
-    if (to < from || to - from < name.size() + 2)
-        return false;
-    const std::size_t lastStart = to - 1 - name.size(); // leaves room for the byte after
-    for (std::size_t at = code.find(name, from + 1); at != std::string::npos && at <= lastStart;
-         at = code.find(name, at + 1)) {
-        if (!isWordByte(code[at - 1]) && !isWordByte(code[at + name.size()]))
-            return true;
+/// Answers, for one text, whether a name occurs in [from, to) with a non-word byte on both
+/// sides, both inside the range: what "[^\w]" + name + "[^\w]" finds there. Names are
+/// searched directly at first; once those searches have covered more bytes than the text
+/// holds, the starts of every word of the text (a longest run of word bytes) are indexed once
+/// and looked up instead, which gives the same answers for a name of word bytes alone.
+class WordOccurrences {
+  public:
+    explicit WordOccurrences(const std::string& code) : code_(code) {}
+
+    bool occursAsWord(const std::string& name, std::size_t from, std::size_t to) {
+        if (to < from || to - from < name.size() + 2)
+            return false;
+        const std::size_t lastStart = to - 1 - name.size(); // leaves room for the byte after
+        if (!built_ || !isWord(name)) {
+            const std::size_t budget = code_.size() + kScanAllowance - scanned_;
+            const std::size_t scanEnd = isWord(name) ? from + std::min(budget, to - from) : to;
+            const std::string_view scanned(code_.data(), scanEnd);
+            for (std::size_t at = scanned.find(name, from + 1);
+                 at != std::string_view::npos && at <= lastStart; at = scanned.find(name, at + 1)) {
+                if (!isWordByte(code_[at - 1]) && !isWordByte(code_[at + name.size()])) {
+                    scanned_ += std::min(at - from, budget);
+                    return true;
+                }
+            }
+            if (scanEnd == to) {
+                scanned_ += std::min(to - from, budget);
+                return false;
+            }
+            build();
+        }
+        const auto word = starts_.find(name);
+        if (word == starts_.end())
+            return false;
+        const auto at = std::lower_bound(word->second.begin(), word->second.end(), from + 1);
+        return at != word->second.end() && *at <= lastStart;
     }
-    return false;
+
+  private:
+    /// Bytes the direct searches may cover beyond the size of the text.
+    static constexpr std::size_t kScanAllowance = 4096;
+
+    void build() {
+        for (std::size_t i = 0; i < code_.size();) {
+            if (!isWordByte(code_[i])) {
+                ++i;
+                continue;
+            }
+            const std::size_t begin = i;
+            while (i < code_.size() && isWordByte(code_[i]))
+                ++i;
+            starts_[std::string_view(code_.data() + begin, i - begin)].push_back(begin);
+        }
+        built_ = true;
+    }
+
+    const std::string& code_;
+    std::size_t scanned_ = 0;
+    bool built_ = false;
+    std::unordered_map<std::string_view, std::vector<std::size_t>> starts_;
+};
+/// The end of the leftmost method-with-body match in [from, end of the code), or nullopt.
+/// The first ")" and the first ";" or "{" after a position are shared by the candidates, so
+/// a long stretch without them is crossed once, not once per candidate.
+std::optional<std::size_t> nextMethodBody(const std::string& code, std::size_t from, NextOf& closes,
+                                          NextOf& stops) {
+    for (std::size_t open = code.find('(', from); open != std::string::npos;
+         open = code.find('(', open + 1)) {
+        if (open == from || !isWordByte(code[open - 1]))
+            continue;
+        const std::size_t close = closes.from(open + 1);
+        if (close == std::string::npos)
+            return std::nullopt; // no later "(" has a ")" after it either
+        const std::size_t stop = stops.from(close + 1);
+        if (stop == std::string::npos)
+            return std::nullopt;
+        if (code[stop] == '{' && stop + 1 < code.size())
+            return stop + 2;
+    }
+    return std::nullopt;
 }
 } // namespace
 
@@ -58,9 +129,14 @@ DefectList UnusedLocalVariableRule::checkCode(const std::string& code,
                                               const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
-        forEachMatch(kMethodWithBody, code, [&](const Match& method) -> Resume {
-            const std::size_t bodyStart = method.end() - 1; // the character after the brace
-            const auto close = findMatchingClose(code, bodyStart, '{', '}');
+        BracketIndex braces(code, '{', '}');
+        WordOccurrences words(code);
+        NextOf closes(code, ")");
+        NextOf stops(code, ";{");
+        std::size_t from = 0;
+        while (const auto methodEnd = nextMethodBody(code, from, closes, stops)) {
+            const std::size_t bodyStart = *methodEnd - 1; // the character after the brace
+            const auto close = braces.matchingClose(bodyStart);
             // Without a closing brace the body runs to the end of the text.
             const std::size_t bodyEnd = close ? *close : code.size();
             forEachMatch(
@@ -70,18 +146,20 @@ DefectList UnusedLocalVariableRule::checkCode(const std::string& code,
                         return declaration.end();
                     const Span name = declaration.group(2);
                     // The scope ends at the first brace that closes more than it opens.
-                    const auto scopeClose = findMatchingClose(code, name.end, '{', '}');
+                    const auto scopeClose = braces.matchingClose(name.end);
                     const std::size_t scopeEnd = scopeClose ? *scopeClose : code.size();
-                    if (!occursAsWord(code, code.substr(name.begin, name.length()), name.end,
-                                      scopeEnd))
+                    if (!words.occursAsWord(code.substr(name.begin, name.length()), name.end,
+                                            scopeEnd))
                         defects.push_back({fileName, lines.lineAt(name.begin), kMessage});
                     return declaration.end();
                 },
                 bodyStart, bodyEnd);
             // Nested blocks, local and anonymous classes included, belong to this body. A body
             // without its closing brace ran to the end of the text, so nothing is left to search.
-            return close ? Resume(*close) : std::nullopt;
-        });
+            if (!close)
+                break;
+            from = *close;
+        }
     });
 }
 

@@ -1,0 +1,115 @@
+// Every rule over texts built to make searches run long: unclosed or deeply nested brackets,
+// endless headers, a single huge line, random bytes. A rule that gives up on such a text
+// reports a failed internal check; a rule that turns quadratic on it makes the test exceed
+// the time limit set for it in CMakeLists.txt.
+
+#include "app/Analysis.h"
+#include "products/quarvel/rule/AllRules.h"
+#include "products/quarvel/ruleconfig/DirectiveRuleDisableParser.h"
+#include "util/AssertionReporter.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kMegabyte = 1 << 20;
+
+std::string repeatedUpTo(const std::string& unit, std::size_t size) {
+    std::string text;
+    text.reserve(size + unit.size());
+    while (text.size() < size)
+        text += unit;
+    return text;
+}
+
+std::string randomBytes(std::size_t size) {
+    std::mt19937 random(20261208);
+    std::string text(size, '\0');
+    for (char& c : text)
+        c = static_cast<char>(random() & 0xff);
+    return text;
+}
+
+/// One method declaring many variables, none of them used.
+std::string unusedDeclarations(std::size_t size) {
+    std::string text = "void f() {";
+    for (int i = 0; text.size() < size; ++i)
+        text += " int v" + std::to_string(i) + ";";
+    return text + "}";
+}
+
+/// Many imports, all of different classes, none used.
+std::string distinctImports(std::size_t size) {
+    std::string text;
+    for (int i = 0; text.size() < size; ++i)
+        text += "import a.b.C" + std::to_string(i) + ";\n";
+    return text;
+}
+
+/// The hostile text of the given name.
+std::string hostileText(const std::string& name) {
+    if (name == "IfHeaders")
+        return repeatedUpTo(" if (", kMegabyte);
+    if (name == "ForHeaders")
+        return repeatedUpTo(" for (", kMegabyte);
+    if (name == "WhileHeaders")
+        return repeatedUpTo("while (", kMegabyte);
+    if (name == "CatchHeaders")
+        return repeatedUpTo("} catch (", kMegabyte);
+    if (name == "OpenBraces")
+        return std::string(kMegabyte, '{');
+    if (name == "OpenParentheses")
+        return std::string(kMegabyte, '(');
+    if (name == "NestedBraces")
+        return std::string(100000, '{') + std::string(100000, '}');
+    if (name == "OneLongLine")
+        return repeatedUpTo("x = y + 1; ", kMegabyte);
+    if (name == "RandomBytes")
+        return randomBytes(kMegabyte);
+    if (name == "UnusedDeclarations")
+        return unusedDeclarations(kMegabyte);
+    if (name == "Imports")
+        return distinctImports(kMegabyte);
+    if (name == "ImportsWithoutSemicolon")
+        return repeatedUpTo("import a.", kMegabyte);
+    if (name == "AddsWithoutSemicolon")
+        return repeatedUpTo(".add(\"North\"", kMegabyte);
+    if (name == "OneLongWord")
+        return std::string(kMegabyte, 'w') + ".finalize();";
+    if (name == "FinallyHeaders")
+        return repeatedUpTo("} finally {", kMegabyte);
+    if (name == "EqualsHeaders")
+        return repeatedUpTo("; boolean equals(Object o) {", kMegabyte);
+    return ""; // "Empty"
+}
+
+/// Runs every rule over the text and returns how many failed checks they reported.
+std::size_t failedChecksOfAllRules(const std::string& text) {
+    products::quarvel::rule::AllRules rules;
+    products::quarvel::rule::RuleRegistry registry;
+    rules.registerInto(registry);
+    const products::quarvel::ruleconfig::DirectiveRuleDisableParser disableParser;
+    const std::size_t before = util::reportedAssertionCount();
+    app::checkSource(text, "Hostile.java", registry, disableParser, {},
+                     [](std::int32_t, const products::quarvel::rule::DefectList&, double) {});
+    return util::reportedAssertionCount() - before;
+}
+
+void expectNoFailedChecks(const std::vector<std::string>& names) {
+    for (const std::string& name : names)
+        EXPECT_EQ(failedChecksOfAllRules(hostileText(name)), 0u) << name;
+}
+
+TEST(HostileInputs, EveryRuleFinishesItsSearch) {
+    expectNoFailedChecks({"IfHeaders", "ForHeaders", "WhileHeaders", "CatchHeaders",
+                          "FinallyHeaders", "EqualsHeaders", "OpenBraces", "OpenParentheses",
+                          "NestedBraces", "OneLongLine", "OneLongWord", "RandomBytes",
+                          "UnusedDeclarations", "Imports", "ImportsWithoutSemicolon",
+                          "AddsWithoutSemicolon", "Empty"});
+}
+
+} // namespace
