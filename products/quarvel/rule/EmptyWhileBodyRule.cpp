@@ -1,13 +1,12 @@
 #include "products/quarvel/rule/EmptyWhileBodyRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/EmptyStatementBody.h"
 
 namespace products::quarvel::rule {
 namespace {
 const Pattern
     kWhileHeader(R"([\s\{\};]+(while\s*\(.))",
                  {{"while", {{ByteSet::whiteSpace() | ByteSet::of("{};"), 1, kNoPosition}}}});
-const Pattern kEmptyStatement(R"(\A\)\s*;)");
 const char kMessage[] = "while statement with empty body.";
 
 /// True when a '}' stands before the keyword with nothing but spaces, tabs, carriage returns
@@ -32,19 +31,9 @@ bool closesDoStatement(const std::string& code, std::size_t keyword) {
 
 DefectList EmptyWhileBodyRule::checkCode(const std::string& code,
                                          const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
-        LineCounter lines(code);
-        BracketIndex parentheses(code, '(', ')');
-        forEachMatch(kWhileHeader, code, [&](const Match& m) -> Resume {
-            const std::size_t keyword = m.group(1).begin;
-            // The last character of the match is the first one inside the parenthesis.
-            const auto close = parentheses.matchingClose(m.end() - 1);
-            if (close && searchOnce(kEmptyStatement, code, *close) &&
-                !closesDoStatement(code, keyword))
-                defects.push_back({fileName, lines.lineAt(keyword), kMessage});
-            return m.end();
-        });
-    });
+    return emptyStatementBodies(
+        kNumber, kWhileHeader, code, fileName, kMessage,
+        [&](std::size_t keyword) { return closesDoStatement(code, keyword); });
 }
 
 } // namespace products::quarvel::rule
