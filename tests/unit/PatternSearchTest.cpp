@@ -256,8 +256,13 @@ TEST(Anchors, FindTheSameMatchesAsASearchAtEveryPosition) {
                                {{"System.err.print", {}},
                                 {"System.out.print", {}},
                                 {"printStackTrace();", {{ByteSet::any(), 1, 1}}}});
+    const Pattern checkedAfter(
+        R"(==\s*"|"\s*==)", {Anchor("==").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("\"")),
+                             Anchor("\"").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("="))});
     const Pattern startAnchor(R"((;|\A)while)", {{"while", {{ByteSet::of(";"), 0, 1}}}});
     static const std::string pieces[] = {"a b",
+                                         "==",
+                                         "\"",
                                          "throw",
                                          " ",
                                          "Exception",
@@ -282,7 +287,7 @@ TEST(Anchors, FindTheSameMatchesAsASearchAtEveryPosition) {
         for (int k = 0; k < round % 40; ++k)
             text += pieces[pick(random)];
         for (const Pattern* pattern : {&leadingLiteral, &fixedRunBefore, &variableRunBefore,
-                                       &twoRunsBefore, &alternatives}) {
+                                       &twoRunsBefore, &alternatives, &checkedAfter}) {
             const BothWays found = matchBothWays(*pattern, text);
             ASSERT_EQ(found.anchored, found.everyPosition) << pattern->text() << " in " << text;
         }

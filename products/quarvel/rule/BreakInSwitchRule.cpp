@@ -11,8 +11,10 @@ namespace products::quarvel::rule {
 namespace {
 using util::parser::compiler::syntaxhighlighter::CodeStripper;
 
-const Pattern kSwitch(R"(switch\s*\([^\{]+\{.)", {{"switch"}});
-const Pattern kCaseSection(R"(case\s+[^:]*?:(.*?)(case\s+[^\s;:]*?:|default:))", {{"case"}});
+const Pattern kSwitch(R"(switch\s*\([^\{]+\{.)",
+                      {Anchor("switch").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
+const Pattern kCaseSection(R"(case\s+[^:]*?:(.*?)(case\s+[^\s;:]*?:|default:))",
+                           {Anchor("case").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::any())});
 const char kMessage[] = "No break statement found.";
 const std::array<const char*, 4> kTerminators = {"break", "return", "throw", "continue"};
 const std::array<const char*, 2> kFallThroughRemarks = {"fall through", "falls through"};

@@ -5,10 +5,13 @@
 namespace products::quarvel::rule {
 namespace {
 // The group is not the parameter list: "[^\{]*" covers that and any throws clause.
-const Pattern kFinalizerBlock(R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)", {{"protected"}});
 const Pattern
-    kOnlySuperFinalize(R"([\{\}\s]*super\s*\.\s*finalize\s*\(\s*\)\s*;[\{\}\s]*)",
-                       {{"super", {{ByteSet::whiteSpace() | ByteSet::of("{}"), 0, kNoPosition}}}});
+    kFinalizerBlock(R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)",
+                    {Anchor("protected").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("v"))});
+const Pattern kOnlySuperFinalize(R"([\{\}\s]*super\s*\.\s*finalize\s*\(\s*\)\s*;[\{\}\s]*)",
+                                 {Anchor("super", {{ByteSet::whiteSpace() | ByteSet::of("{}"), 0,
+                                                    kNoPosition}})
+                                      .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("."))});
 const char kMessage[] = "finalizer implements default behaviour.";
 } // namespace
 

@@ -4,7 +4,9 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kForHeader(R"(\s(for\s*\(.))", {{"for", {{ByteSet::whiteSpace(), 1, 1}}}});
+const Pattern kForHeader(R"(\s(for\s*\(.))",
+                         {Anchor("for", {{ByteSet::whiteSpace(), 1, 1}})
+                              .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
 const char kMessage[] = "for statement with empty body.";
 } // namespace
 

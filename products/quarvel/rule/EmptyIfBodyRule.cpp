@@ -5,7 +5,8 @@
 namespace products::quarvel::rule {
 namespace {
 const Pattern kIfHeader(R"([\s\{\}](if\s*\(.))",
-                        {{"if", {{ByteSet::whiteSpace() | ByteSet::of("{}"), 1, 1}}}});
+                        {Anchor("if", {{ByteSet::whiteSpace() | ByteSet::of("{}"), 1, 1}})
+                             .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
 const char kMessage[] = "if statement with empty body.";
 } // namespace
 

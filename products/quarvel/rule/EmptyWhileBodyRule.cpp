@@ -6,7 +6,8 @@ namespace products::quarvel::rule {
 namespace {
 const Pattern
     kWhileHeader(R"([\s\{\};]+(while\s*\(.))",
-                 {{"while", {{ByteSet::whiteSpace() | ByteSet::of("{};"), 1, kNoPosition}}}});
+                 {Anchor("while", {{ByteSet::whiteSpace() | ByteSet::of("{};"), 1, kNoPosition}})
+                      .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
 const char kMessage[] = "while statement with empty body.";
 
 /// True when a '}' stands before the keyword with nothing but spaces, tabs, carriage returns

@@ -5,7 +5,9 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kEqualsDeclaration(R"(boolean\s*equals\(\s*Object\s)", {{"boolean"}});
+const Pattern
+    kEqualsDeclaration(R"(boolean\s*equals\(\s*Object\s)",
+                       {Anchor("boolean").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("e"))});
 const Pattern kHashCodeDeclaration(
     R"(int\s*hashCode\(\))",
     {{"hashCode()", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("int"), 3, 3}}}});

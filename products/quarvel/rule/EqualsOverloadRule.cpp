@@ -5,7 +5,9 @@
 namespace products::quarvel::rule {
 namespace {
 // Group 1: the parameter type as written.
-const Pattern kPublicEquals(R"(public\s+boolean\s+equals\s*\(([^\s]+)\s\w+\))", {{"public"}});
+const Pattern
+    kPublicEquals(R"(public\s+boolean\s+equals\s*\(([^\s]+)\s\w+\))",
+                  {Anchor("public").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("b"))});
 const char kMessage[] = "public boolean equals(Object o) overloaded.";
 } // namespace
 

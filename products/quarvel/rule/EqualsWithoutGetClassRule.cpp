@@ -7,8 +7,12 @@ namespace {
 // Group 1: the text between the semicolon or brace and "boolean"; group 2: the word equals.
 const Pattern kEqualsWithBody(R"([;\}\{]{1}([^\(]+)boolean\s+(equals)\s*\(\s*Object\s[^;,\{]+\{.)");
 // kEqualsWithBody from "boolean" on: finds the candidates (see nextEqualsMethod).
-const Pattern kEqualsTail(R"(boolean\s+(equals)\s*\(\s*Object\s[^;,\{]+\{.)", {{"boolean"}});
-const Pattern kGetClassCall(R"(getClass\s*\(\s*\))", {{"getClass"}});
+const Pattern
+    kEqualsTail(R"(boolean\s+(equals)\s*\(\s*Object\s[^;,\{]+\{.)",
+                {Anchor("boolean").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("e"))});
+const Pattern
+    kGetClassCall(R"(getClass\s*\(\s*\))",
+                  {Anchor("getClass").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
 const char kMessage[] = "Compare classes using getClass() in non-final equals method.";
 
 bool isStartByte(char c) {

@@ -4,7 +4,10 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kFalseInequality(R"(!=\s*false|false\s*!=)", {{"!="}, {"false"}});
+const Pattern
+    kFalseInequality(R"(!=\s*false|false\s*!=)",
+                     {Anchor("!=").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("f")),
+                      Anchor("false").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("!"))});
 const char kMessage[] = "Inequality operation on 'false' boolean literal.";
 } // namespace
 

@@ -4,8 +4,12 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kFinalizer(R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)", {{"protected"}});
-const Pattern kSuperFinalizeCall(R"(super\s*\.\s*finalize\s*\(\s*\)\s*;)", {{"super"}});
+const Pattern
+    kFinalizer(R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)",
+               {Anchor("protected").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("v"))});
+const Pattern
+    kSuperFinalizeCall(R"(super\s*\.\s*finalize\s*\(\s*\)\s*;)",
+                       {Anchor("super").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("."))});
 const char kMessage[] = "finalizer does not call super.finalize().";
 } // namespace
 

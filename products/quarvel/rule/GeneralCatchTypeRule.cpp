@@ -6,7 +6,8 @@ namespace products::quarvel::rule {
 namespace {
 const Pattern kGeneralCatch(
     R"(\}\s*catch\s*\(\s*(Exception|Throwable|RuntimeException|Error|final\s+Exception|final\s+Throwable|final\s+RuntimeException|final\s+Error))",
-    {{"catch", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("}"), 1, 1}}}});
+    {Anchor("catch", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("}"), 1, 1}})
+         .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
 const char kMessage[] = "Type in catch clause too general.";
 } // namespace
 

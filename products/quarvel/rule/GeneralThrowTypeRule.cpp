@@ -4,7 +4,9 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kGeneralThrow(R"(throw\s+(Exception|Throwable|RuntimeException|Error))", {{"throw"}});
+const Pattern
+    kGeneralThrow(R"(throw\s+(Exception|Throwable|RuntimeException|Error))",
+                  {Anchor("throw").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("ETR"))});
 const char kMessage[] = "Type in throw statement too general.";
 } // namespace
 

@@ -4,7 +4,9 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kJavaLangImport(R"(import\s+java.lang.[^.;]+;)", {{"import"}});
+const Pattern
+    kJavaLangImport(R"(import\s+java.lang.[^.;]+;)",
+                    {Anchor("import").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("j"))});
 const char kMessage[] = "Explicit import of java.lang class.";
 } // namespace
 

@@ -107,13 +107,24 @@ class AnchorCandidates {
                 return;
             }
             const std::size_t start = startBefore(at);
-            if (start != kNoPosition) {
+            if (start != kNoPosition && fitsAfter(at + anchor_.literal.size())) {
                 literalAt_ = at;
                 start_ = start;
                 return;
             }
             position = at + 1;
         }
+    }
+
+    /// Whether what follows the literal, which ends at `end`, keeps the anchor's promise.
+    bool fitsAfter(std::size_t end) const {
+        if (!anchor_.after)
+            return true;
+        const Anchor::After& after = *anchor_.after;
+        std::size_t at = end;
+        while (at < to_ && after.skipped.contains(text_[at]))
+            ++at;
+        return at - end >= after.minSkipped && at < to_ && after.next.contains(text_[at]);
     }
 
     std::size_t findLiteral(std::size_t position) {

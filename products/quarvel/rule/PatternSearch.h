@@ -53,8 +53,23 @@ struct Anchor {
     Anchor(std::string literalText, std::vector<RunBefore> runsBefore = {})
         : literal(std::move(literalText)), before(std::move(runsBefore)) {}
 
+    /// A further promise, checked before the pattern is tried: after the literal come at
+    /// least `minSkipped` bytes of `skipped` (taken as long as they go; `next` must not share
+    /// bytes with it) and then a byte of `next` (inside the searched range).
+    Anchor& thenAfter(ByteSet skippedBytes, std::size_t minSkippedBytes, ByteSet nextBytes) {
+        after = After{skippedBytes, minSkippedBytes, nextBytes};
+        return *this;
+    }
+
+    struct After {
+        ByteSet skipped;
+        std::size_t minSkipped;
+        ByteSet next;
+    };
+
     std::string literal;
     std::vector<RunBefore> before;
+    std::optional<After> after;
 };
 
 /// A pattern of the rules' dialect, compiled once: Perl syntax, case-sensitive, "." matches

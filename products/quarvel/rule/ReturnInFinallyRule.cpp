@@ -4,9 +4,10 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kFinallyBlock(
-    R"(\}\s*finally\s*\{.)",
-    {{"finally", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("}"), 1, 1}}}});
+const Pattern kFinallyBlock(R"(\}\s*finally\s*\{.)",
+                            {Anchor("finally", {{ByteSet::whiteSpace(), 0, kNoPosition},
+                                                {ByteSet::of("}"), 1, 1}})
+                                 .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("{"))});
 const Pattern
     kReturnWord(R"([\s\{\}]*(return)[\s\{\}]*)",
                 {{"return", {{ByteSet::whiteSpace() | ByteSet::of("{}"), 0, kNoPosition}}}});

@@ -4,7 +4,11 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kStringIdentityComparison(R"(==\s*"|"\s*==|!=\s*"|"\s*!=)", {{"=="}, {"\""}, {"!="}});
+const Pattern kStringIdentityComparison(
+    R"(==\s*"|"\s*==|!=\s*"|"\s*!=)",
+    {Anchor("==").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("\"")),
+     Anchor("\"").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("=!")),
+     Anchor("!=").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("\""))});
 const char kMessage[] = "String comparison using == or != operator.";
 } // namespace
 

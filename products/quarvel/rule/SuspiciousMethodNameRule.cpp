@@ -6,7 +6,8 @@ namespace products::quarvel::rule {
 namespace {
 const Pattern kMisspeltDeclaration(
     R"(public\s+boolean\s+equal\s*\(Object\s+|protected\s+void\s+finalise\s*\(|protected\s+void\s+finallize\s*\(|public\s+int\s+hashcode\s*\()",
-    {{"public"}, {"protected"}});
+    {Anchor("public").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("bi")),
+     Anchor("protected").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("v"))});
 const char kMessage[] = "Suspicious method name.";
 } // namespace
 

@@ -6,7 +6,9 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kSwitchBlock(R"(switch\s*\(\s*\w*\s*\)\s*\{.)", {{"switch"}});
+const Pattern
+    kSwitchBlock(R"(switch\s*\(\s*\w*\s*\)\s*\{.)",
+                 {Anchor("switch").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
 const char kDefaultLabel[] = "default";
 const char kMessage[] = "No default case found in switch block.";
 } // namespace

@@ -6,8 +6,10 @@ namespace products::quarvel::rule {
 namespace {
 // Group 1: the text before "class", back to the nearest brace.
 const Pattern kThreadSubclass(R"(([^\{\}]*)class\s+\w+\s+extends\s+Thread\s[^\{]*\{.)",
-                              {{"class", {{ByteSet::anyExcept("{}"), 0, kNoPosition}}}});
-const Pattern kRunMethod(R"(public\s+void\s+run\s*\(\s*\))", {{"public"}});
+                              {Anchor("class", {{ByteSet::anyExcept("{}"), 0, kNoPosition}})
+                                   .thenAfter(ByteSet::whiteSpace(), 1, ByteSet::word())});
+const Pattern kRunMethod(R"(public\s+void\s+run\s*\(\s*\))",
+                         {Anchor("public").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("v"))});
 const char kMessage[] = "public void run() not overridden when extending Thread.";
 } // namespace
 

@@ -4,7 +4,9 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kTrueEquality(R"(==\s*true|true\s*==)", {{"=="}, {"true"}});
+const Pattern kTrueEquality(R"(==\s*true|true\s*==)",
+                            {Anchor("==").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("t")),
+                             Anchor("true").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("="))});
 const char kMessage[] = "Equality operation on 'true' boolean literal.";
 } // namespace
 

@@ -7,7 +7,9 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kBlockTag(R"(\s@(\w+)\s)", {{"@", {{ByteSet::whiteSpace(), 1, 1}}}});
+const Pattern kBlockTag(
+    R"(\s@(\w+)\s)",
+    {Anchor("@", {{ByteSet::whiteSpace(), 1, 1}}).thenAfter(ByteSet(), 0, ByteSet::word())});
 const char kOpener[] = "/**";
 const char kCloser[] = "*/";
 const std::array<const char*, 17> kKnownTags = {

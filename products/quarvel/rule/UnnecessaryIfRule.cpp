@@ -4,7 +4,8 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kIfTrue(R"(if\s*\(\s*true\s*\))", {{"if"}});
+const Pattern kIfTrue(R"(if\s*\(\s*true\s*\))",
+                      {Anchor("if").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
 const char kMessage[] = "Unnecessary if statement.";
 } // namespace
 
