@@ -4,9 +4,7 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kPackageWord(R"(([^\w]|\A)package\s+)",
-                           {Anchor("package", {{ByteSet::any(), 0, 1}})
-                                .thenAfter(ByteSet::whiteSpace(), 1, ByteSet::any())});
+const Pattern kPackageWord(R"(([^\w]|\A)package\s+)", {{"package", {{ByteSet::any(), 0, 1}}}});
 const char kMessage[] = "No package declaration found.";
 } // namespace
 
