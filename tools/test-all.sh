@@ -12,6 +12,6 @@ ctest --test-dir build --output-on-failure
 cmake -S . -B build-asan -G Ninja -DQUARVEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-asan
 ctest --test-dir build-asan --output-on-failure
-bash tests/fuzz/run_fuzz.sh 60
+bash tests/fuzz/run_fuzz.sh 20000
 bash tools/build-windows.sh
 bash tests/windows/run_wine_tests.sh build-win/quarvel.exe
