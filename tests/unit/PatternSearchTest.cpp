@@ -1,5 +1,6 @@
 #include "products/quarvel/rule/PatternSearch.h"
 
+#include "products/quarvel/rule/TextScan.h"
 #include "tests/unit/TemporaryFolder.h"
 #include "util/StringHelper.h"
 
@@ -308,6 +309,26 @@ TEST(Anchors, ATextWithoutTheLiteralIsNotSearched) {
     // The pattern alone would give up on this text; the missing literal decides at once.
     const Pattern explosive("(.*?,){11}P", {{"P", {}}});
     EXPECT_FALSE(searchOnce(explosive, std::string(30000, ',')));
+}
+
+} // namespace
+
+namespace {
+
+TEST(LiteralFinder, FindsWhatStringFindFinds) {
+    std::mt19937 random(11);
+    const std::string alphabet = "ipmortkg .;(";
+    for (const std::string literal : {"import", "package", "(", "p", "getClass", "kk", "t("}) {
+        const LiteralFinder finder(literal);
+        for (int round = 0; round < 300; ++round) {
+            std::string text;
+            for (int k = 0; k < round % 50; ++k)
+                text += random() % 5 == 0 ? literal : std::string(1, alphabet[random() % 12]);
+            for (std::size_t from = 0; from <= text.size() + 1; ++from)
+                ASSERT_EQ(finder.find(text, from), text.find(literal, from))
+                    << literal << " in " << text << " from " << from;
+        }
+    }
 }
 
 } // namespace

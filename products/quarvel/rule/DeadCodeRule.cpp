@@ -15,6 +15,9 @@ const Pattern kConstantFalseCondition(
     R"(if\s*\(\s*false\s*\)|while\s*\(\s*false\s*\)|for\s*\([^;]*;\s*false\s*;[^)]*\))",
     {{"if"}, {"while"}, {"for"}});
 const char kMessage[] = "Dead code detected.";
+const LiteralFinder kIfFinder("if");
+const LiteralFinder kWhileFinder("while");
+const LiteralFinder kForFinder("for");
 
 std::size_t skipBlanks(const std::string& code, std::size_t at) {
     while (at < code.size() && isBlank(code[at]))
@@ -74,9 +77,9 @@ DefectList DeadCodeRule::checkCode(const std::string& code, const std::string& f
         LineCounter lines(code);
         NextOf semicolons(code, ";");
         NextOf closes(code, ")");
-        std::size_t nextIf = code.find("if");
-        std::size_t nextWhile = code.find("while");
-        std::size_t nextFor = code.find("for");
+        std::size_t nextIf = kIfFinder.find(code, 0);
+        std::size_t nextWhile = kWhileFinder.find(code, 0);
+        std::size_t nextFor = kForFinder.find(code, 0);
         while (std::min({nextIf, nextWhile, nextFor}) != kNoPosition) {
             const std::size_t start = std::min({nextIf, nextWhile, nextFor});
             std::optional<std::size_t> end;
@@ -90,11 +93,11 @@ DefectList DeadCodeRule::checkCode(const std::string& code, const std::string& f
             if (end)
                 defects.push_back({fileName, lines.lineAt(start), kMessage});
             if (nextIf < resume)
-                nextIf = code.find("if", resume);
+                nextIf = kIfFinder.find(code, resume);
             if (nextWhile < resume)
-                nextWhile = code.find("while", resume);
+                nextWhile = kWhileFinder.find(code, resume);
             if (nextFor < resume)
-                nextFor = code.find("for", resume);
+                nextFor = kForFinder.find(code, resume);
         }
     });
 }

@@ -24,6 +24,8 @@ const Pattern kDoubleCheckedLock(
     R"(if\s*\(([^=\)]+)\s*==\s*null\s*\)\s*\{?\s*synchronized\s*\([^\)]*\)\s*\{\s*if\s*\(\1\s*==\s*null\s*\)\s*\{?\s*[^;]*new[^\}]*\})",
     {{"if"}});
 const char kMessage[] = "Broken double lock idiom.";
+const LiteralFinder kNewFinder("new");
+const LiteralFinder kIfFinder("if");
 
 /// Reads the fixed parts of the pattern.
 class Cursor {
@@ -141,8 +143,8 @@ class Search {
     const std::vector<std::size_t>& newStarts() {
         if (!news_) {
             news_.emplace();
-            for (std::size_t at = code_.find("new"); at != kNoPosition;
-                 at = code_.find("new", at + 1))
+            for (std::size_t at = kNewFinder.find(code_, 0); at != kNoPosition;
+                 at = kNewFinder.find(code_, at + 1))
                 news_->push_back(at);
         }
         return *news_;
@@ -164,13 +166,13 @@ DefectList DoubleCheckedLockingRule::checkCode(const std::string& code,
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
         Search search(code);
-        for (std::size_t start = code.find("if"); start != kNoPosition;) {
+        for (std::size_t start = kIfFinder.find(code, 0); start != kNoPosition;) {
             const std::optional<std::size_t> end = search.matchEnd(start);
             if (end == kNoPosition)
                 break;
             if (end)
                 defects.push_back({fileName, lines.lineAt(start), kMessage});
-            start = code.find("if", end ? *end : start + 1);
+            start = kIfFinder.find(code, end ? *end : start + 1);
         }
     });
 }

@@ -19,6 +19,7 @@ namespace {
 const Pattern kRepeatedImport(R"(import\s+([^*;]+);[^\(\{]*?import\s+\1;)", {{"import"}});
 const char kMessage[] = "Duplicate import statement.";
 const char kImport[] = "import";
+const LiteralFinder kImportFinder(kImport);
 const std::size_t kImportLength = sizeof(kImport) - 1;
 
 /// Every import that can repeat a name: "import", white space, then a name that the first
@@ -27,13 +28,13 @@ const std::size_t kImportLength = sizeof(kImport) - 1;
 class ImportIndex {
   public:
     explicit ImportIndex(const std::string& code)
-        : code_(code), hashes_(code), ends_(code, "*;"), next_(code.find(kImport)) {}
+        : code_(code), hashes_(code), ends_(code, "*;"), next_(kImportFinder.find(code, 0)) {}
 
     /// The keywords of the imports before `limit` whose name may be the stretch
     /// [begin, end). Imports are indexed only as far as the limits asked for.
     const std::vector<std::size_t>& repeating(std::size_t begin, std::size_t end,
                                               std::size_t limit) {
-        for (; next_ != kNoPosition && next_ < limit; next_ = code_.find(kImport, next_ + 1))
+        for (; next_ != kNoPosition && next_ < limit; next_ = kImportFinder.find(code_, next_ + 1))
             add(next_);
         static const std::vector<std::size_t> none;
         const auto found = imports_.find({end - begin, hashes_.of(begin, end)});
@@ -120,7 +121,7 @@ DefectList DuplicateImportRule::checkCode(const std::string& code,
         NextOf nameEnds(code, "*;");
         NextOf stretchEnds(code, "({");
         std::optional<ImportIndex> index;
-        for (std::size_t start = code.find(kImport); start != kNoPosition;) {
+        for (std::size_t start = kImportFinder.find(code, 0); start != kNoPosition;) {
             const std::size_t blanks = start + kImportLength;
             std::size_t name = blanks;
             while (name < code.size() && isBlank(code[name]))
@@ -140,7 +141,7 @@ DefectList DuplicateImportRule::checkCode(const std::string& code,
                 defects.push_back({fileName, lines.lineAt(*end), kMessage});
             // Before the first import's semicolon: the repetition can itself start the
             // next match.
-            start = code.find(kImport, end ? semicolon : start + 1);
+            start = kImportFinder.find(code, end ? semicolon : start + 1);
         }
     });
 }

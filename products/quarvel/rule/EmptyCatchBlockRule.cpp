@@ -1,6 +1,7 @@
 #include "products/quarvel/rule/EmptyCatchBlockRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
 
 #include <algorithm>
 #include <functional>
@@ -12,6 +13,7 @@ const Pattern
                 {{"catch", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("}"), 1, 1}}}});
 const Pattern kOnlyBlanks(R"([\s\{\}]*)");
 const char kMessage[] = "Empty catch block.";
+const LiteralFinder kCatchFinder("catch");
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -55,8 +57,8 @@ void forEachCatchMatch(const std::string& code,
                        const std::function<Resume(std::size_t matchEnd)>& onMatch) {
     FirstBlockParenthesis parentheses(code);
     std::size_t resume = 0;
-    for (std::size_t keyword = code.find("catch"); keyword != kNoPosition;
-         keyword = code.find("catch", keyword + 1)) {
+    for (std::size_t keyword = kCatchFinder.find(code, 0); keyword != kNoPosition;
+         keyword = kCatchFinder.find(code, keyword + 1)) {
         std::size_t start = keyword;
         while (start > resume && isBlank(code[start - 1]))
             --start;

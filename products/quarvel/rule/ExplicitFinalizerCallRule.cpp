@@ -15,6 +15,7 @@ const Pattern kFinalizeCall(R"((\w+)\.finalize\(\);|()finalize\(\);)",
                              {"finalize();"}});
 const char kMessage[] = "Explicit finalizer call.";
 const char kCall[] = "finalize();";
+const LiteralFinder kCallFinder(kCall);
 const std::size_t kCallLength = sizeof(kCall) - 1;
 
 } // namespace
@@ -24,8 +25,8 @@ DefectList ExplicitFinalizerCallRule::checkCode(const std::string& code,
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
         std::size_t resume = 0;
-        for (std::size_t call = code.find(kCall); call != kNoPosition;
-             call = code.find(kCall, resume)) {
+        for (std::size_t call = kCallFinder.find(code, 0); call != kNoPosition;
+             call = kCallFinder.find(code, resume)) {
             std::size_t start = call;
             if (call > resume && code[call - 1] == '.') {
                 std::size_t word = call - 1;

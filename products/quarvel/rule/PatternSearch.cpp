@@ -130,7 +130,7 @@ class AnchorCandidates {
     std::size_t findLiteral(std::size_t position) {
         if (memo_.lookedFrom == kNoPosition || position < memo_.lookedFrom ||
             memo_.foundAt < position)
-            memo_ = {position, text_.find(anchor_.literal, position)};
+            memo_ = {position, anchor_.finder.find(text_, position)};
         return memo_.foundAt;
     }
 

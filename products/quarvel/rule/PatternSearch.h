@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/TextScan.h"
 
 #include <bitset>
 #include <cstddef>
@@ -51,7 +52,7 @@ struct RunBefore {
 /// a later byte of that run.
 struct Anchor {
     Anchor(std::string literalText, std::vector<RunBefore> runsBefore = {})
-        : literal(std::move(literalText)), before(std::move(runsBefore)) {}
+        : literal(literalText), before(std::move(runsBefore)), finder(std::move(literalText)) {}
 
     /// A further promise, checked before the pattern is tried: after the literal come at
     /// least `minSkipped` bytes of `skipped` (taken as long as they go; `next` must not share
@@ -70,6 +71,7 @@ struct Anchor {
     std::string literal;
     std::vector<RunBefore> before;
     std::optional<After> after;
+    LiteralFinder finder;
 };
 
 /// A pattern of the rules' dialect, compiled once: Perl syntax, case-sensitive, "." matches

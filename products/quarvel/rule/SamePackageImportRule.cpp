@@ -21,7 +21,9 @@ const Pattern kSamePackageImport(R"(package\s+([^;]+);[^\(\{]*?import\s+\1\.[^\.
                                  {{"package"}});
 const char kMessage[] = "Importing classes from current package.";
 const std::string kPackageWord = "package";
+const LiteralFinder kPackageWordFinder(kPackageWord);
 const std::string kImportWord = "import";
+const LiteralFinder kImportWordFinder(kImportWord);
 
 std::size_t skipSpaces(const std::string& code, std::size_t at) {
     while (at < code.size() && isBlank(code[at]))
@@ -54,13 +56,15 @@ struct IndexedImport {
 class ImportIndex {
   public:
     explicit ImportIndex(const std::string& code)
-        : code_(code), hashes_(code), semicolons_(code, ";"), next_(code.find(kImportWord)) {}
+        : code_(code), hashes_(code), semicolons_(code, ";"),
+          next_(kImportWordFinder.find(code, 0)) {}
 
     /// The imports before `limit` whose package name may be the stretch [begin, end).
     /// Imports are indexed only as far as the limits asked for.
     const std::vector<IndexedImport>& repeating(std::size_t begin, std::size_t end,
                                                 std::size_t limit) {
-        for (; next_ != kNoPosition && next_ < limit; next_ = code_.find(kImportWord, next_ + 1))
+        for (; next_ != kNoPosition && next_ < limit;
+             next_ = kImportWordFinder.find(code_, next_ + 1))
             add(next_);
         static const std::vector<IndexedImport> none;
         const auto found = imports_.find({end - begin, hashes_.of(begin, end)});
@@ -182,7 +186,7 @@ DefectList SamePackageImportRule::checkCode(const std::string& code,
         NextOf stretchEnds(code, "({");
         std::optional<ImportIndex> index;
         std::optional<ImportEnds> importEnds;
-        for (std::size_t start = code.find(kPackageWord); start != kNoPosition;) {
+        for (std::size_t start = kPackageWordFinder.find(code, 0); start != kNoPosition;) {
             const std::size_t spaceBegin = start + kPackageWord.size();
             const std::size_t nameBegin = skipSpaces(code, spaceBegin);
             std::optional<std::size_t> end;
@@ -202,7 +206,7 @@ DefectList SamePackageImportRule::checkCode(const std::string& code,
             }
             if (end)
                 defects.push_back({fileName, lines.lineAt(*end), kMessage});
-            start = code.find(kPackageWord, end ? *end : start + 1);
+            start = kPackageWordFinder.find(code, end ? *end : start + 1);
         }
     });
 }

@@ -1,6 +1,7 @@
 #include "products/quarvel/rule/StringLayoutConstraintRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
 
 #include <algorithm>
 
@@ -14,6 +15,7 @@ const Pattern kAddWithConstraint(R"(\.add\([^;]*("Center"|"North"|"East"|"West"|
                                  {{".add("}});
 const char kMessage[] = "Do not use String literals when adding components.";
 const char kAdd[] = ".add(";
+const LiteralFinder kAddFinder(kAdd);
 const std::size_t kAddLength = sizeof(kAdd) - 1;
 const std::string kConstraints[] = {"\"Center\"", "\"North\"", "\"East\"", "\"West\"", "\"South\""};
 
@@ -38,7 +40,7 @@ DefectList StringLayoutConstraintRule::checkRaw(const std::string& raw,
         LineCounter lines(raw);
         std::size_t semicolon = kNoPosition;  // the ';' the last candidate reached
         std::size_t constraint = kNoPosition; // the last literal before it that fits
-        for (std::size_t start = raw.find(kAdd); start != kNoPosition;) {
+        for (std::size_t start = kAddFinder.find(raw, 0); start != kNoPosition;) {
             const std::size_t inside = start + kAddLength;
             if (semicolon == kNoPosition || semicolon < inside) {
                 semicolon = raw.find(';', inside);
@@ -53,7 +55,7 @@ DefectList StringLayoutConstraintRule::checkRaw(const std::string& raw,
                 defects.push_back({fileName, lines.lineAt(start), kMessage});
                 resume = semicolon + 1;
             }
-            start = raw.find(kAdd, resume);
+            start = kAddFinder.find(raw, resume);
         }
     });
 }

@@ -16,6 +16,7 @@ namespace {
 const Pattern kImportedName(R"(import\s+[^;]+\.([_\w]+);)", {{"import"}});
 const char kMessage[] = "Unused import statement.";
 const char kImport[] = "import";
+const LiteralFinder kImportFinder(kImport);
 const std::size_t kImportLength = sizeof(kImport) - 1;
 
 /// True when the name occurs after `from` with a non-word byte on both sides, the first of
@@ -102,7 +103,7 @@ DefectList UnusedImportRule::checkCode(const std::string& code, const std::strin
         LineCounter lines(code);
         NameUses uses(code);
         std::size_t semicolon = kNoPosition;
-        for (std::size_t start = code.find(kImport); start != kNoPosition;) {
+        for (std::size_t start = kImportFinder.find(code, 0); start != kNoPosition;) {
             const std::size_t afterKeyword = start + kImportLength;
             if (semicolon == kNoPosition || semicolon < afterKeyword) {
                 semicolon = code.find(';', afterKeyword);
@@ -115,7 +116,7 @@ DefectList UnusedImportRule::checkCode(const std::string& code, const std::strin
                     defects.push_back({fileName, lines.lineAt(semicolon), kMessage});
                 resume = semicolon; // at the semicolon
             }
-            start = code.find(kImport, resume);
+            start = kImportFinder.find(code, resume);
         }
     });
 }

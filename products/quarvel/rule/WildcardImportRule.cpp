@@ -1,6 +1,7 @@
 #include "products/quarvel/rule/WildcardImportRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
 
 namespace products::quarvel::rule {
 namespace {
@@ -10,6 +11,7 @@ namespace {
 const Pattern kWildcardImport(R"(import\s*[^;]+\*;)", {{"import"}});
 const char kMessage[] = "Wildcard import declaration.";
 const char kImport[] = "import";
+const LiteralFinder kImportFinder(kImport);
 const std::size_t kImportLength = sizeof(kImport) - 1;
 } // namespace
 
@@ -18,7 +20,7 @@ DefectList WildcardImportRule::checkCode(const std::string& code,
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
         std::size_t semicolon = kNoPosition;
-        for (std::size_t start = code.find(kImport); start != kNoPosition;) {
+        for (std::size_t start = kImportFinder.find(code, 0); start != kNoPosition;) {
             const std::size_t afterKeyword = start + kImportLength;
             if (semicolon == kNoPosition || semicolon < afterKeyword) {
                 semicolon = code.find(';', afterKeyword);
@@ -30,7 +32,7 @@ DefectList WildcardImportRule::checkCode(const std::string& code,
                 defects.push_back({fileName, lines.lineAt(start), kMessage});
                 resume = semicolon + 1;
             }
-            start = code.find(kImport, resume);
+            start = kImportFinder.find(code, resume);
         }
     });
 }
