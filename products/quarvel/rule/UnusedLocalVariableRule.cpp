@@ -14,18 +14,9 @@ namespace {
 // A method or constructor with a body is a match of "\w+\([^)]*\)[^;]*?\{.": a word right
 // before "(", anything up to the first ")", then the first "{" with no ";" before it, and
 // one more byte. nextMethodBody finds these directly.
-// Group 1: the word before the name; group 2: the name; group 3: ";" or "=".
-const Pattern kDeclaration(R"((\w+)\s+([[:alpha:]_]+\w*)\s*(;|=))",
-                           {{";",
-                             {{ByteSet::whiteSpace(), 0, kNoPosition},
-                              {ByteSet::word(), 1, kNoPosition},
-                              {ByteSet::whiteSpace(), 1, kNoPosition},
-                              {ByteSet::word(), 1, kNoPosition}}},
-                            {"=",
-                             {{ByteSet::whiteSpace(), 0, kNoPosition},
-                              {ByteSet::word(), 1, kNoPosition},
-                              {ByteSet::whiteSpace(), 1, kNoPosition},
-                              {ByteSet::word(), 1, kNoPosition}}}});
+// A declaration is a match of "(\w+)\s+([[:alpha:]_]+\w*)\s*(;|=)": a word, white space, a
+// name that starts with a letter or underscore, optional white space, and ";" or "=".
+// nextDeclaration finds these directly.
 const char kMessage[] = "Unused local variable.";
 
 /// Words that put a statement, not a declaration, in front of a name.
@@ -103,6 +94,43 @@ class WordOccurrences {
     bool built_ = false;
     std::unordered_map<std::string_view, std::vector<std::size_t>> starts_;
 };
+struct Declaration {
+    std::size_t wordBegin;
+    std::size_t wordEnd;
+    std::size_t nameBegin;
+    std::size_t nameEnd;
+    std::size_t end;
+};
+
+bool isLetterOrUnderscore(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+
+/// The leftmost declaration in [from, to). Every match ends at a ";" or "=", and reading
+/// back from it (white space, the name, white space, the word, none of it before `from`)
+/// gives the only match that can end there; the matches of later ";" and "=" start later.
+std::optional<Declaration> nextDeclaration(const std::string& code, std::size_t from,
+                                           std::size_t to) {
+    const auto skipBack = [&](std::size_t at, bool (*belongs)(char)) {
+        while (at > from && belongs(code[at - 1]))
+            --at;
+        return at;
+    };
+    for (std::size_t end = code.find_first_of(";=", from); end < to;
+         end = code.find_first_of(";=", end + 1)) {
+        const std::size_t nameEnd = skipBack(end, isBlank);
+        const std::size_t nameBegin = skipBack(nameEnd, isWordByte);
+        if (nameBegin == nameEnd || !isLetterOrUnderscore(code[nameBegin]))
+            continue;
+        const std::size_t wordEnd = skipBack(nameBegin, isBlank);
+        const std::size_t wordBegin = skipBack(wordEnd, isWordByte);
+        if (wordEnd == nameBegin || wordBegin == wordEnd)
+            continue;
+        return Declaration{wordBegin, wordEnd, nameBegin, nameEnd, end + 1};
+    }
+    return std::nullopt;
+}
+
 /// The end of the leftmost method-with-body match in [from, end of the code), or nullopt.
 /// The first ")" and the first ";" or "{" after a position are shared by the candidates, so
 /// a long stretch without them is crossed once, not once per candidate.
@@ -139,21 +167,21 @@ DefectList UnusedLocalVariableRule::checkCode(const std::string& code,
             const auto close = braces.matchingClose(bodyStart);
             // Without a closing brace the body runs to the end of the text.
             const std::size_t bodyEnd = close ? *close : code.size();
-            forEachMatch(
-                kDeclaration, code,
-                [&](const Match& declaration) -> Resume {
-                    if (isStatementWord(declaration.groupText(code, 1)))
-                        return declaration.end();
-                    const Span name = declaration.group(2);
-                    // The scope ends at the first brace that closes more than it opens.
-                    const auto scopeClose = braces.matchingClose(name.end);
-                    const std::size_t scopeEnd = scopeClose ? *scopeClose : code.size();
-                    if (!words.occursAsWord(code.substr(name.begin, name.length()), name.end,
-                                            scopeEnd))
-                        defects.push_back({fileName, lines.lineAt(name.begin), kMessage});
-                    return declaration.end();
-                },
-                bodyStart, bodyEnd);
+            std::size_t declarationsFrom = bodyStart;
+            while (const auto declaration = nextDeclaration(code, declarationsFrom, bodyEnd)) {
+                declarationsFrom = declaration->end;
+                if (isStatementWord(code.substr(declaration->wordBegin,
+                                                declaration->wordEnd - declaration->wordBegin)))
+                    continue;
+                const std::size_t nameBegin = declaration->nameBegin;
+                const std::size_t nameEnd = declaration->nameEnd;
+                // The scope ends at the first brace that closes more than it opens.
+                const auto scopeClose = braces.matchingClose(nameEnd);
+                const std::size_t scopeEnd = scopeClose ? *scopeClose : code.size();
+                if (!words.occursAsWord(code.substr(nameBegin, nameEnd - nameBegin), nameEnd,
+                                        scopeEnd))
+                    defects.push_back({fileName, lines.lineAt(nameBegin), kMessage});
+            }
             // Nested blocks, local and anonymous classes included, belong to this body. A body
             // without its closing brace ran to the end of the text, so nothing is left to search.
             if (!close)
