@@ -332,3 +332,16 @@ TEST(LiteralFinder, FindsWhatStringFindFinds) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(FindFirstOf, FindsWhatStringFindFirstOfFinds) {
+    const std::string text = "ab;c=d\n;;e";
+    for (const char* bytes : {";=", ";", "x", "\n;", "e"}) {
+        for (std::size_t from = 0; from <= text.size() + 1; ++from)
+            EXPECT_EQ(findFirstOf(text, bytes, from), text.find_first_of(bytes, from))
+                << bytes << " from " << from;
+    }
+}
+
+} // namespace

@@ -51,6 +51,21 @@ class LiteralFinder {
     std::size_t rare_ = 0; // the index of the byte to look for
 };
 
+/// The first position at or after `from` in the text that holds one of the bytes, or npos.
+/// (std::string::find_first_of looks each text byte up in the set with a call of its own.)
+inline std::size_t findFirstOf(const std::string& text, const char* bytes, std::size_t from) {
+    if (bytes[0] != '\0' && bytes[1] == '\0')
+        return text.find(bytes[0], from);
+    bool inSet[256] = {};
+    for (const char* b = bytes; *b; ++b)
+        inSet[static_cast<unsigned char>(*b)] = true;
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (inSet[static_cast<unsigned char>(text[i])])
+            return i;
+    }
+    return std::string::npos;
+}
+
 /// The first position at or after a given one holding one of some bytes (npos when there is
 /// none). The answer for one position serves every later position up to it, so candidates
 /// that share it do not scan to it again.
@@ -60,7 +75,7 @@ class NextOf {
     std::size_t from(std::size_t position) {
         if (position < askedFrom_ || position > found_) {
             askedFrom_ = position;
-            found_ = text_.find_first_of(bytes_, position);
+            found_ = findFirstOf(text_, bytes_, position);
         }
         return found_;
     }

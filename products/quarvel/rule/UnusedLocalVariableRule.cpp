@@ -116,8 +116,8 @@ std::optional<Declaration> nextDeclaration(const std::string& code, std::size_t 
             --at;
         return at;
     };
-    for (std::size_t end = code.find_first_of(";=", from); end < to;
-         end = code.find_first_of(";=", end + 1)) {
+    for (std::size_t end = findFirstOf(code, ";=", from); end < to;
+         end = findFirstOf(code, ";=", end + 1)) {
         const std::size_t nameEnd = skipBack(end, isBlank);
         const std::size_t nameBegin = skipBack(nameEnd, isWordByte);
         if (nameBegin == nameEnd || !isLetterOrUnderscore(code[nameBegin]))
