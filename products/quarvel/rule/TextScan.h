@@ -30,6 +30,8 @@ class LiteralFinder {
         const std::size_t length = literal_.size();
         if (length == 0 || from > text.size() || text.size() - from < length)
             return from <= text.size() && length == 0 ? from : std::string::npos;
+        if (length == 1)
+            return text.find(literal_[0], from);
         const char* const base = text.data();
         const char* at = base + from + rare_;
         const char* const last = base + text.size() - length + rare_; // inclusive
@@ -39,7 +41,10 @@ class LiteralFinder {
             if (!hit)
                 return std::string::npos;
             const char* start = static_cast<const char*>(hit) - rare_;
-            if (std::memcmp(start, literal_.data(), length) == 0)
+            std::size_t same = 0;
+            while (same < length && start[same] == literal_[same])
+                ++same;
+            if (same == length)
                 return static_cast<std::size_t>(start - base);
             at = static_cast<const char*>(hit) + 1;
         }

@@ -39,8 +39,17 @@ class KeywordTable {
         const auto first = static_cast<unsigned char>(word[0]);
         if (first < 'a' || first > 'z')
             return false;
-        const auto& candidates = byFirstLetter_[first - 'a'];
-        return std::find(candidates.begin(), candidates.end(), word) != candidates.end();
+        // Called for every word of the source: compare lengths first, then bytes inline.
+        for (const std::string_view keyword : byFirstLetter_[first - 'a']) {
+            if (keyword.size() != word.size())
+                continue;
+            std::size_t i = 1;
+            while (i < word.size() && keyword[i] == word[i])
+                ++i;
+            if (i == word.size())
+                return true;
+        }
+        return false;
     }
 
   private:
