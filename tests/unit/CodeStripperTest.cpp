@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,33 @@ TEST(CodeStripper, TheSourceIsNotChanged) {
 } // namespace
 
 namespace {
+
+TEST(CodeStripper, BothViewsFromOneClassificationAreTheSingleViewsOnRandomText) {
+    using util::parser::compiler::syntaxhighlighter::CodeStripper;
+    static const std::string pieces[] = {"/*",
+                                         "*/",
+                                         "//",
+                                         "\n",
+                                         "\r",
+                                         "'",
+                                         "\"",
+                                         "\\",
+                                         "x",
+                                         " ",
+                                         "int",
+                                         "\xff",
+                                         std::string(1, '\0'),
+                                         "\t"};
+    std::mt19937 random(3);
+    for (int round = 0; round < 2000; ++round) {
+        std::string source;
+        for (int k = 0; k < round % 40; ++k)
+            source += pieces[random() % std::size(pieces)];
+        const auto views = CodeStripper::makeCodeAndCommentViews(source, '\r');
+        ASSERT_EQ(views.code, CodeStripper::makeCodeView(source, '\r')) << source;
+        ASSERT_EQ(views.comments, CodeStripper::makeCommentView(source)) << source;
+    }
+}
 
 TEST(CodeStripper, BothViewsFromOneClassificationAreTheSingleViews) {
     using util::parser::compiler::syntaxhighlighter::CodeStripper;
