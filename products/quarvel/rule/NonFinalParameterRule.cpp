@@ -1,23 +1,51 @@
 #include "products/quarvel/rule/NonFinalParameterRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
 #include "util/StringHelper.h"
 
 namespace products::quarvel::rule {
 namespace {
-// Group 1: the parameter list.
-const Pattern kParameterListWithBody(
-    R"(\w+\s*\(\s*([^()]*)\)[^;\{\}]*?\{.)",
-    {{"(", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::word(), 1, kNoPosition}}}});
+// A method or other construct with a parameter list and a body is a match of
+// "\w+\s*\(\s*([^()]*)\)[^;\{\}]*?\{.": a word, optional white space, "(", no parenthesis up
+// to the first ")", then the first of ";", "{" and "}" after it is "{", with one more byte.
+// Group 1, the parameter list, starts right after the opening parenthesis: a list of white
+// space alone counts as a list. nextParameterList finds these matches directly.
 const char kMessage[] = "Declare parameters final.";
 
-/// The parameter list from right after the opening parenthesis. The pattern engine gives the
-/// white space after the parenthesis to the `\s*` in front of group 1; the list keeps it, so
-/// that a list of white space alone counts as a list.
-std::string parameterList(const std::string& code, const Match& m) {
-    const std::size_t open = code.find('(', m.begin());
-    const std::size_t end = m.group(1).end;
-    return code.substr(open + 1, end - (open + 1));
+struct ParameterList {
+    std::size_t begin; // the word before the parenthesis
+    std::size_t listBegin;
+    std::size_t listEnd;
+    std::size_t end; // just past the byte after the opening brace
+};
+
+/// The leftmost match in [from, end of code). The matches of later parentheses start later,
+/// so the first parenthesis that fits gives it.
+std::optional<ParameterList> nextParameterList(const std::string& code, std::size_t from,
+                                               NextOf& parentheses, NextOf& stops) {
+    for (std::size_t open = code.find('(', from); open != std::string::npos;
+         open = code.find('(', open + 1)) {
+        std::size_t begin = open;
+        while (begin > from && isBlank(code[begin - 1]))
+            --begin;
+        const std::size_t wordEnd = begin;
+        while (begin > from && isWordByte(code[begin - 1]))
+            --begin;
+        if (begin == wordEnd)
+            continue;
+        const std::size_t close = parentheses.from(open + 1);
+        if (close == std::string::npos)
+            return std::nullopt; // no parenthesis left for any later one either
+        if (code[close] != ')')
+            continue;
+        const std::size_t stop = stops.from(close + 1);
+        if (stop == std::string::npos)
+            return std::nullopt;
+        if (code[stop] == '{' && stop + 1 < code.size())
+            return ParameterList{begin, open + 1, close, stop + 2};
+    }
+    return std::nullopt;
 }
 } // namespace
 
@@ -26,16 +54,19 @@ DefectList NonFinalParameterRule::checkCode(const std::string& code,
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
-        forEachMatch(kParameterListWithBody, code, [&](const Match& m) -> Resume {
-            const std::string list = parameterList(code, m);
+        NextOf parentheses(code, "()");
+        NextOf stops(code, ";{}");
+        std::size_t from = 0;
+        while (const auto m = nextParameterList(code, from, parentheses, stops)) {
+            const std::string list = code.substr(m->listBegin, m->listEnd - m->listBegin);
             if (!list.empty() && util::StringHelper::countOccurrences(list, "final ") <=
                                      util::StringHelper::countOccurrences(list, ","))
-                defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+                defects.push_back({fileName, lines.lineAt(m->begin), kMessage});
             // The body is skipped: statements inside it are not declarations. Without a
             // closing brace the search goes on after the match.
-            const auto close = braces.matchingClose(m.end() - 1);
-            return close ? *close : m.end();
-        });
+            const auto close = braces.matchingClose(m->end - 1);
+            from = close ? *close : m->end;
+        }
     });
 }
 
