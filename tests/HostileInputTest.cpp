@@ -80,6 +80,12 @@ std::string hostileText(const std::string& name) {
         return repeatedUpTo(".add(\"North\"", kMegabyte);
     if (name == "OneLongWord")
         return std::string(kMegabyte, 'w') + ".finalize();";
+    if (name == "CallsWithoutBody")
+        return repeatedUpTo("f(x) ", kMegabyte);
+    if (name == "ThreadClassesWithoutBody")
+        return repeatedUpTo("class A extends Thread ", kMegabyte);
+    if (name == "SwitchesWithoutBody")
+        return repeatedUpTo("switch (x) case 1: ", kMegabyte);
     if (name == "FinallyHeaders")
         return repeatedUpTo("} finally {", kMegabyte);
     if (name == "EqualsHeaders")
@@ -105,11 +111,26 @@ void expectNoFailedChecks(const std::vector<std::string>& names) {
 }
 
 TEST(HostileInputs, EveryRuleFinishesItsSearch) {
-    expectNoFailedChecks({"IfHeaders", "ForHeaders", "WhileHeaders", "CatchHeaders",
-                          "FinallyHeaders", "EqualsHeaders", "OpenBraces", "OpenParentheses",
-                          "NestedBraces", "OneLongLine", "OneLongWord", "RandomBytes",
-                          "UnusedDeclarations", "Imports", "ImportsWithoutSemicolon",
-                          "AddsWithoutSemicolon", "Empty"});
+    expectNoFailedChecks({"IfHeaders",
+                          "ForHeaders",
+                          "WhileHeaders",
+                          "CatchHeaders",
+                          "FinallyHeaders",
+                          "EqualsHeaders",
+                          "OpenBraces",
+                          "OpenParentheses",
+                          "NestedBraces",
+                          "OneLongLine",
+                          "OneLongWord",
+                          "RandomBytes",
+                          "UnusedDeclarations",
+                          "Imports",
+                          "ImportsWithoutSemicolon",
+                          "AddsWithoutSemicolon",
+                          "CallsWithoutBody",
+                          "ThreadClassesWithoutBody",
+                          "SwitchesWithoutBody",
+                          "Empty"});
 }
 
 } // namespace

@@ -1,15 +1,20 @@
 #include "products/quarvel/rule/EmptyClassRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
+
+#include <string_view>
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kClassBlock(R"(class([^{]*)\{.)", {{"class"}});
+// A class block is a match of "class([^{]*)\{.": "class", the header up to the first "{"
+// (group 1), the brace and one more byte. The rule finds these directly.
+const LiteralFinder kClassWord("class");
 const Pattern kOnlyBlanks(R"([\s\{\}]*)");
 const char kMessage[] = "Empty class found.";
 
 /// An exception class may well be empty; the check gives up on the file at the first one.
-bool isExceptionHeader(const std::string& header) {
+bool isExceptionHeader(std::string_view header) {
     return header.find("extends") != std::string::npos &&
            header.find("Exception") != std::string::npos;
 }
@@ -19,16 +24,22 @@ DefectList EmptyClassRule::checkCode(const std::string& code, const std::string&
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
-        forEachMatch(kClassBlock, code, [&](const Match& m) -> Resume {
-            if (isExceptionHeader(m.groupText(code, 1)))
-                return std::nullopt;
-            const std::size_t bodyStart = m.end() - 1; // the character after the brace
+        NextOf openBraces(code, "{");
+        for (std::size_t at = kClassWord.find(code, 0); at != std::string::npos;) {
+            const std::size_t headerBegin = at + 5;
+            const std::size_t brace = openBraces.from(headerBegin);
+            if (brace == std::string::npos || brace + 1 >= code.size())
+                return; // no later "class" has a block either
+            if (isExceptionHeader(std::string_view(code.data() + headerBegin, brace - headerBegin)))
+                return;
+            const std::size_t bodyStart = brace + 1; // the character after the brace
             if (const auto close = braces.matchingClose(bodyStart)) {
                 if (matchesWholeBlock(kOnlyBlanks, code, bodyStart, *close))
-                    defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+                    defects.push_back({fileName, lines.lineAt(at), kMessage});
             }
-            return m.end(); // inside the body: nested classes are examined in turn
-        });
+            // Inside the body: nested classes are examined in turn.
+            at = kClassWord.find(code, brace + 2);
+        }
     });
 }
 
