@@ -116,8 +116,9 @@ std::optional<Declaration> nextDeclaration(const std::string& code, std::size_t 
             --at;
         return at;
     };
-    for (std::size_t end = findFirstOf(code, ";=", from); end < to;
-         end = findFirstOf(code, ";=", end + 1)) {
+    for (std::size_t end = from; end < to; ++end) {
+        if (code[end] != ';' && code[end] != '=')
+            continue;
         const std::size_t nameEnd = skipBack(end, isBlank);
         const std::size_t nameBegin = skipBack(nameEnd, isWordByte);
         if (nameBegin == nameEnd || !isLetterOrUnderscore(code[nameBegin]))
