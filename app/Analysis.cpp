@@ -48,9 +48,15 @@ bool contains(const std::vector<std::int32_t>& numbers, std::int32_t number) {
     return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
 }
 
-std::string defectLine(const Defect& defect, std::int32_t ruleNumber) {
-    return defect.fileName + ":" + std::to_string(defect.line) + " Rule(" +
-           std::to_string(ruleNumber) + ") " + defect.message + "\n";
+void appendDefectLine(std::string& lines, const Defect& defect, std::int32_t ruleNumber) {
+    lines += defect.fileName;
+    lines += ':';
+    lines += std::to_string(defect.line);
+    lines += " Rule(";
+    lines += std::to_string(ruleNumber);
+    lines += ") ";
+    lines += defect.message;
+    lines += '\n';
 }
 
 std::vector<std::string> projectFileNames(const std::vector<std::string>& projects,
@@ -85,9 +91,15 @@ std::uint32_t analyseFile(const std::string& name, const RuleRegistry& registry,
                 [&](std::int32_t number, const DefectList& defects, double seconds) {
                     if constexpr (RunProfile::kEnabled)
                         profile.addRule(number, seconds);
+                    if (defects.empty())
+                        return;
                     count += static_cast<std::uint32_t>(defects.size());
+                    // One print per rule: its lines reach the console together, when the
+                    // rule has finished, without a system call per line.
+                    std::string lines;
                     for (const Defect& defect : defects)
-                        result.print(defectLine(defect, number));
+                        appendDefectLine(lines, defect, number);
+                    result.print(lines);
                 });
     if constexpr (RunProfile::kEnabled)
         profile.addFile(name, raw.size(), fileTime.seconds());

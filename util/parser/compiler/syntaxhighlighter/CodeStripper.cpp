@@ -2,6 +2,7 @@
 
 #include "util/AssertionReporter.h"
 #include "util/parser/compiler/syntaxhighlighter/CharKind.h"
+#include "util/parser/compiler/syntaxhighlighter/JavaConstructScan.h"
 #include "util/parser/compiler/syntaxhighlighter/SyntaxHighlighter.h"
 
 #include <algorithm>
@@ -50,6 +51,47 @@ std::string applyView(const std::string& sourcecode, const std::string& highligh
     return view;
 }
 
+/// Writes the code and comment views from the construct scan: keyword marks, which the
+/// views do not distinguish from code, are not needed.
+class ViewMarker {
+  public:
+    ViewMarker(const std::string& source, std::string& code, std::string& comments,
+               char commentFill)
+        : source_(source), code_(code), comments_(comments), commentFill_(commentFill) {}
+
+    void mark(std::size_t from, std::size_t to, CharKind kind) {
+        switch (kind) {
+        case CharKind::BlockComment:
+            fillCode(from, to, commentFill_);
+            std::copy(source_.begin() + static_cast<std::ptrdiff_t>(from),
+                      source_.begin() + static_cast<std::ptrdiff_t>(to),
+                      comments_.begin() + static_cast<std::ptrdiff_t>(from));
+            break;
+        case CharKind::LineComment:
+            fillCode(from, to, commentFill_);
+            break;
+        case CharKind::CharLiteral:
+        case CharKind::StringLiteral:
+            fillCode(from, to, ' ');
+            break;
+        default:
+            break;
+        }
+    }
+
+  private:
+    /// Line feeds stay in every view.
+    void fillCode(std::size_t from, std::size_t to, char fill) {
+        for (std::size_t i = from; i < to; ++i)
+            code_[i] = source_[i] == '\n' ? '\n' : fill;
+    }
+
+    const std::string& source_;
+    std::string& code_;
+    std::string& comments_;
+    char commentFill_;
+};
+
 std::string makeView(const std::string& sourcecode, const Replacements& replacements) {
     return applyView(sourcecode, classify(sourcecode), replacements);
 }
@@ -74,33 +116,13 @@ std::string CodeStripper::makeAllCommentsView(const std::string& source) {
 
 CodeStripper::CodeAndCommentViews CodeStripper::makeCodeAndCommentViews(const std::string& source,
                                                                         char commentFill) {
-    const std::string highlightData = classify(source);
-    // Both views in one pass: this runs over every byte of every file.
+    // This runs over every byte of every file: both views are written straight from the
+    // construct scan, without highlight data in between.
     CodeAndCommentViews views{source, std::string(source.size(), ' ')};
-    const std::size_t length = std::min(highlightData.size(), source.size());
-    views.comments.replace(length, std::string::npos, source, length, std::string::npos);
-    for (std::size_t i = 0; i < length; ++i) {
-        const char byte = source[i];
-        if (byte == '\n') {
-            views.comments[i] = '\n';
-            continue;
-        }
-        switch (static_cast<CharKind>(highlightData[i])) {
-        case CharKind::BlockComment:
-            views.code[i] = commentFill;
-            views.comments[i] = byte;
-            break;
-        case CharKind::LineComment:
-            views.code[i] = commentFill;
-            break;
-        case CharKind::CharLiteral:
-        case CharKind::StringLiteral:
-            views.code[i] = ' ';
-            break;
-        default:
-            break;
-        }
-    }
+    for (std::size_t i = 0; i < source.size(); ++i)
+        views.comments[i] = source[i] == '\n' ? '\n' : ' ';
+    ViewMarker marker(source, views.code, views.comments, commentFill);
+    scanJavaConstructs(source, marker);
     return views;
 }
 
