@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace products::quarvel::rule {
 
 /// \s of the patterns: space, tab, line feed, vertical tab, form feed, carriage return.
@@ -18,9 +22,11 @@ inline bool isWordByte(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
 
-/// Finds a literal text fast in Java sources: it looks for the literal's byte that is
-/// rarest in source code, then compares the rest, instead of stopping at every occurrence
-/// of the literal's first byte. Same answers as std::string::find.
+/// Finds a literal text fast in Java sources. When the literal holds a byte that is rare in
+/// source code, the library's byte search looks for that byte and the rest is compared at
+/// each hit. Otherwise its two rarest bytes are compared at sixteen positions at a time,
+/// and the rest only where both agree: a byte search would stop every few dozen bytes.
+/// Same answers as std::string::find.
 class LiteralFinder {
   public:
     explicit LiteralFinder(std::string literal);
@@ -32,6 +38,16 @@ class LiteralFinder {
             return from <= text.size() && length == 0 ? from : std::string::npos;
         if (length == 1)
             return text.find(literal_[0], from);
+#if defined(__SSE2__)
+        if (!rareByteIsRare_)
+            return findByBytePair(text, from);
+#endif
+        return findByRareByte(text, from);
+    }
+
+  private:
+    std::size_t findByRareByte(const std::string& text, std::size_t from) const {
+        const std::size_t length = literal_.size();
         const char* const base = text.data();
         const char* at = base + from + rare_;
         const char* const last = base + text.size() - length + rare_; // inclusive
@@ -51,9 +67,48 @@ class LiteralFinder {
         return std::string::npos;
     }
 
-  private:
+#if defined(__SSE2__)
+    std::size_t findByBytePair(const std::string& text, std::size_t from) const {
+        const std::size_t length = literal_.size();
+        const char* const base = text.data();
+        const std::size_t lastStart = text.size() - length;
+        const __m128i rare = _mm_set1_epi8(literal_[rare_]);
+        const __m128i second = _mm_set1_epi8(literal_[second_]);
+        std::size_t start = from;
+        // Sixteen starts at a time while all of them leave room for the literal.
+        for (; start <= lastStart && lastStart - start >= 15; start += 16) {
+            const auto* atRare = reinterpret_cast<const __m128i*>(base + start + rare_);
+            const auto* atSecond = reinterpret_cast<const __m128i*>(base + start + second_);
+            unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(
+                _mm_and_si128(_mm_cmpeq_epi8(_mm_loadu_si128(atRare), rare),
+                              _mm_cmpeq_epi8(_mm_loadu_si128(atSecond), second))));
+            for (; mask != 0; mask &= mask - 1) {
+                const std::size_t candidate = start + lowestBit(mask);
+                if (std::memcmp(base + candidate, literal_.data(), length) == 0)
+                    return candidate;
+            }
+        }
+        for (; start <= lastStart; ++start) {
+            if (std::memcmp(base + start, literal_.data(), length) == 0)
+                return start;
+        }
+        return std::string::npos;
+    }
+
+    static std::size_t lowestBit(unsigned mask) {
+        std::size_t bit = 0;
+        while ((mask & 1u) == 0) {
+            mask >>= 1;
+            ++bit;
+        }
+        return bit;
+    }
+#endif
+
     std::string literal_;
-    std::size_t rare_ = 0; // the index of the byte to look for
+    std::size_t rare_ = 0;   // the index of the rarest byte
+    std::size_t second_ = 0; // the index of the next rarest byte
+    bool rareByteIsRare_ = false;
 };
 
 /// The first position at or after `from` in the text that holds one of the bytes, or npos.
