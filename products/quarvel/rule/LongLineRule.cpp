@@ -3,7 +3,7 @@
 #include "products/quarvel/rule/PatternSearch.h"
 #include "products/quarvel/rule/TextScan.h"
 
-#include <algorithm>
+#include <cstdint>
 
 namespace products::quarvel::rule {
 namespace {
@@ -14,23 +14,20 @@ constexpr std::size_t kLongestLine = 80;
 
 DefectList LongLineRule::checkCode(const std::string& code, const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
-        LineCounter lines(code);
-        NextOf carriageReturn(code, "\r");
-        NextOf lineFeed(code, "\n");
         std::size_t lineStart = 0;
+        std::int32_t line = 1;
         while (true) {
-            // npos is the largest value, so min picks whichever of the two exists.
-            const std::size_t lineEnd =
-                std::min(carriageReturn.from(lineStart), lineFeed.from(lineStart));
+            // A line runs to the nearer of the next carriage return and line feed.
+            const std::size_t lineEnd = findByteOf(code, '\r', '\n', lineStart);
             if (lineEnd == std::string::npos)
                 return; // the last stretch has no line end and is not measured
             if (lineEnd - lineStart > kLongestLine)
-                defects.push_back({fileName, lines.lineAt(lineStart), kMessage});
+                defects.push_back({fileName, line, kMessage});
+            line += code[lineEnd] == '\n';
             lineStart = lineEnd + 1;
             // Comments are carriage returns in the code view: a run of them is a run of empty
             // stretches, none of them too long.
-            while (lineStart < code.size() && code[lineStart] == '\r')
-                ++lineStart;
+            lineStart = skipByte(code, '\r', lineStart);
         }
     });
 }

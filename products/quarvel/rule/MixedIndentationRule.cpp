@@ -1,9 +1,9 @@
 #include "products/quarvel/rule/MixedIndentationRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
 
-#include <algorithm>
-#include <vector>
+#include <cstdint>
 
 namespace products::quarvel::rule {
 namespace {
@@ -21,12 +21,17 @@ const char kMessageEnd[] = ").";
 DefectList MixedIndentationRule::checkCode(const std::string& code,
                                            const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
+        // The end of the indentation after the line feed at `lineFeed`.
+        const auto indentationEnd = [&](std::size_t lineFeed) {
+            std::size_t end = lineFeed + 1;
+            while (end < code.size() && (code[end] == ' ' || code[end] == '\t'))
+                ++end;
+            return end;
+        };
+        // A run never holds a line feed, so every line feed starts one match.
         std::uint32_t tabIndented = 0;
         std::uint32_t spaceIndented = 0;
-        std::vector<Span> indented; // the line feed and the indentation after it
-        // A run never holds a line feed, so every line feed starts one match.
-        for (std::size_t lineFeed = code.find('\n'); lineFeed != std::string::npos;
-             lineFeed = code.find('\n', lineFeed + 1)) {
+        forEachByteOf(code, '\n', '\n', 0, code.size(), [&](std::size_t lineFeed) {
             std::size_t end = lineFeed + 1;
             std::size_t tabs = 0;
             while (end < code.size() && (code[end] == ' ' || code[end] == '\t')) {
@@ -34,14 +39,12 @@ DefectList MixedIndentationRule::checkCode(const std::string& code,
                 ++end;
             }
             const std::size_t length = end - lineFeed - 1;
-            if (length == 0)
-                continue;
-            if (tabs == length)
+            if (length != 0 && tabs == length)
                 ++tabIndented;
-            else if (tabs == 0)
+            else if (length != 0 && tabs == 0)
                 ++spaceIndented;
-            indented.push_back(Span{lineFeed, end});
-        }
+            return true;
+        });
 
         // A tie, and a file without indented lines, count as indented with spaces.
         const bool spaceStyle = spaceIndented >= tabIndented;
@@ -49,13 +52,27 @@ DefectList MixedIndentationRule::checkCode(const std::string& code,
         const std::string message = std::string(kMessageStart) +
                                     (spaceStyle ? kTabFound : kSpaceFound) + kStyleStart +
                                     (spaceStyle ? kSpaceStyle : kTabStyle) + kMessageEnd;
-        LineCounter lines(code);
-        for (const Span& span : indented) {
-            const auto begin = code.begin() + static_cast<std::ptrdiff_t>(span.begin);
-            const auto end = code.begin() + static_cast<std::ptrdiff_t>(span.end);
-            if (std::find(begin, end, wrong) != end)
-                defects.push_back({fileName, lines.lineAt(span.end), message});
-        }
+        // Every indentation that holds the wrong byte, in order: each occurrence of that
+        // byte is looked at once, and the rest of its line is skipped once it has counted.
+        std::int32_t line = 1;
+        std::size_t counted = 0; // the line feeds before here are in `line`
+        std::size_t skipTo = 0;
+        forEachByteOf(code, wrong, wrong, 0, code.size(), [&](std::size_t at) {
+            if (at < skipTo)
+                return true;
+            std::size_t lineFeed = at;
+            while (lineFeed > 0 && (code[lineFeed - 1] == ' ' || code[lineFeed - 1] == '\t'))
+                --lineFeed;
+            if (lineFeed == 0 || code[lineFeed - 1] != '\n')
+                return true; // not in an indentation
+            --lineFeed;
+            const std::size_t end = indentationEnd(lineFeed);
+            line += static_cast<std::int32_t>(countByte(code, '\n', counted, end));
+            counted = end;
+            defects.push_back({fileName, line, message});
+            skipTo = end;
+            return true;
+        });
     });
 }
 

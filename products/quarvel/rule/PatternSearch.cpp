@@ -1,5 +1,6 @@
 #include "products/quarvel/rule/PatternSearch.h"
 
+#include "products/quarvel/rule/TextScan.h"
 #include "util/AssertionReporter.h"
 
 #include <boost/regex.hpp>
@@ -392,9 +393,7 @@ std::int32_t LineCounter::lineAt(std::size_t position) {
         position_ = 0;
         line_ = 1;
     }
-    line_ += static_cast<std::int32_t>(
-        std::count(text_.begin() + static_cast<std::ptrdiff_t>(position_),
-                   text_.begin() + static_cast<std::ptrdiff_t>(position), '\n'));
+    line_ += static_cast<std::int32_t>(countByte(text_, '\n', position_, position));
     position_ = position;
     return line_;
 }
