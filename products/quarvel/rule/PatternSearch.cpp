@@ -260,65 +260,64 @@ std::optional<Match> searchOnce(const Pattern& pattern, const std::string& text,
     return search(pattern, text, from, to, false, memos);
 }
 
+namespace {
+/// The close that brings the depth from 1 at `start` to 0, looked for in [start, end).
+std::optional<std::size_t> scanForClose(const std::string& text, std::size_t start, std::size_t end,
+                                        char open, char close) {
+    std::size_t depth = 1;
+    std::optional<std::size_t> found;
+    forEachByteOf(text, open, close, start, end, [&](std::size_t at) {
+        if (text[at] == open) {
+            ++depth;
+        } else if (--depth == 0) {
+            found = at;
+            return false;
+        }
+        return true;
+    });
+    return found;
+}
+} // namespace
+
 std::optional<std::size_t> findMatchingClose(const std::string& text, std::size_t start, char open,
                                              char close) {
-    std::size_t opened = 1;
-    std::size_t closed = 0;
-    for (std::size_t i = start; i < text.size(); ++i) {
-        if (text[i] == open) {
-            ++opened;
-        } else if (text[i] == close) {
-            if (++closed == opened)
-                return i;
-        }
-    }
-    return std::nullopt;
+    return scanForClose(text, start, text.size(), open, close);
 }
 
 std::optional<std::size_t> BracketIndex::matchingClose(std::size_t start) {
     if (built_)
         return indexedClose(start);
-    const std::size_t budget = text_.size() + kScanAllowance - scanned_;
-    const std::size_t scanEnd =
-        start + std::min(budget, text_.size() - std::min(start, text_.size()));
-    std::size_t opened = 1;
-    std::size_t closed = 0;
-    for (std::size_t i = start; i < scanEnd; ++i) {
-        if (text_[i] == open_) {
-            ++opened;
-        } else if (text_[i] == close_) {
-            if (++closed == opened) {
-                scanned_ += i + 1 - start;
-                return i;
-            }
-        }
-    }
-    if (scanEnd >= text_.size()) {
-        scanned_ += scanEnd - std::min(start, scanEnd);
+    const std::size_t size = text_.size();
+    if (start >= size)
         return std::nullopt;
+    const std::size_t budget = size + kScanAllowance - scanned_;
+    const std::size_t scanEnd = start + std::min(budget, size - start);
+    if (const auto close = scanForClose(text_, start, scanEnd, open_, close_)) {
+        scanned_ += *close + 1 - start;
+        return close;
     }
+    scanned_ += scanEnd - start;
+    if (scanEnd == size)
+        return std::nullopt;
     build();
     return indexedClose(start);
 }
 
 void BracketIndex::build() {
-    const std::size_t size = text_.size();
-    checkpointDepths_.reserve(size / kCheckpointSpacing + 1);
     std::vector<std::ptrdiff_t> levels; // the depth after each close, in text order
     std::ptrdiff_t depth = 0;
-    for (std::size_t i = 0; i < size; ++i) {
-        if (i % kCheckpointSpacing == 0)
-            checkpointDepths_.push_back(depth);
-        if (text_[i] == open_) {
+    forEachByteOf(text_, open_, close_, 0, text_.size(), [&](std::size_t at) {
+        if (text_[at] == open_) {
             ++depth;
-        } else if (text_[i] == close_) {
+        } else {
             --depth;
-            closes_.push_back(i);
+            closes_.push_back(at);
             levels.push_back(depth);
         }
-    }
-    if (size % kCheckpointSpacing == 0)
-        checkpointDepths_.push_back(depth);
+        brackets_.push_back(at);
+        depthAfter_.push_back(depth);
+        return true;
+    });
 
     // A counting sort by level keeps the closes of each level in increasing position.
     if (!levels.empty()) {
@@ -339,15 +338,10 @@ void BracketIndex::build() {
 }
 
 std::ptrdiff_t BracketIndex::depthAt(std::size_t position) const {
-    const std::size_t checkpoint = position / kCheckpointSpacing;
-    std::ptrdiff_t depth = checkpointDepths_[checkpoint];
-    for (std::size_t i = checkpoint * kCheckpointSpacing; i < position; ++i) {
-        if (text_[i] == open_)
-            ++depth;
-        else if (text_[i] == close_)
-            --depth;
-    }
-    return depth;
+    const auto before = std::lower_bound(brackets_.begin(), brackets_.end(), position);
+    return before == brackets_.begin()
+               ? 0
+               : depthAfter_[static_cast<std::size_t>(before - brackets_.begin() - 1)];
 }
 
 // The answer is the first close at or after the start that brings the depth one below the

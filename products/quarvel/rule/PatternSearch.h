@@ -169,8 +169,6 @@ class BracketIndex {
   private:
     /// Bytes the direct scans may cover beyond the size of the text.
     static constexpr std::size_t kScanAllowance = 4096;
-    /// Distance between the positions whose depth is kept.
-    static constexpr std::size_t kCheckpointSpacing = 64;
 
     void build();
     /// Opens minus closes in [0, position) of the text.
@@ -182,7 +180,9 @@ class BracketIndex {
     char close_;
     std::size_t scanned_ = 0;
     bool built_ = false;
-    std::vector<std::ptrdiff_t> checkpointDepths_;
+    /// Every open and close of the text, in order, and the depth right after each.
+    std::vector<std::size_t> brackets_;
+    std::vector<std::ptrdiff_t> depthAfter_;
     /// The depth after a close, lowest first: the closes after which the depth is
     /// lowestLevel_ + k stand at closes_[levelBegin_[k]] up to closes_[levelBegin_[k + 1]],
     /// in increasing position.
