@@ -35,15 +35,13 @@ inline std::size_t lowestBitIndex(unsigned bits) {
 #endif
 }
 
-inline std::size_t bitCount(unsigned bits) {
-#if defined(__GNUC__)
-    return static_cast<std::size_t>(__builtin_popcount(bits));
-#else
-    std::size_t count = 0;
-    for (; bits != 0; bits &= bits - 1)
-        ++count;
-    return count;
-#endif
+/// The bits set in a mask of sixteen bits (without a library call on processors that lack a
+/// counting instruction).
+inline std::size_t bitCount16(unsigned bits) {
+    bits = bits - ((bits >> 1) & 0x5555u);
+    bits = (bits & 0x3333u) + ((bits >> 2) & 0x3333u);
+    bits = (bits + (bits >> 4)) & 0x0f0fu;
+    return (bits + (bits >> 8)) & 0x1fu;
 }
 
 /// Finds a literal text fast in Java sources. When the literal holds a byte that is rare in
@@ -195,7 +193,8 @@ inline std::size_t countByte(const std::string& text, char byte, std::size_t fro
     const __m128i wanted = _mm_set1_epi8(byte);
     for (; at < to && to - at >= 16; at += 16) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + at));
-        count += bitCount(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted))));
+        count +=
+            bitCount16(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted))));
     }
 #endif
     for (; at < to; ++at)
@@ -239,13 +238,20 @@ class NextOf {
     std::size_t found_ = 0;
 };
 
-/// Hashes of stretches of a text, each in constant time: equal texts give equal hashes, so a
-/// hash match only needs confirming by comparing the bytes. Prefix hashes are computed only
-/// as far as stretches are asked for.
+/// Hashes of stretches of a text: equal texts give equal hashes, so a hash match only needs
+/// confirming by comparing the bytes. A short stretch is hashed byte by byte; a long one in
+/// constant time from prefix hashes, which are computed only as far as long stretches are
+/// asked for. Both ways give the same value.
 class StretchHashes {
   public:
     explicit StretchHashes(const std::string& text) : text_(text), prefix_{0}, powers_{1} {}
     std::uint64_t of(std::size_t begin, std::size_t end) {
+        if (end - begin <= kShortStretch) {
+            std::uint64_t hash = 0;
+            for (std::size_t i = begin; i < end; ++i)
+                hash = hash * kBase + static_cast<unsigned char>(text_[i]) + 1;
+            return hash;
+        }
         while (prefix_.size() <= end) {
             const std::size_t i = prefix_.size() - 1;
             prefix_.push_back(prefix_[i] * kBase + static_cast<unsigned char>(text_[i]) + 1);
@@ -256,6 +262,7 @@ class StretchHashes {
 
   private:
     static constexpr std::uint64_t kBase = 1000003;
+    static constexpr std::size_t kShortStretch = 256;
     const std::string& text_;
     std::vector<std::uint64_t> prefix_;
     std::vector<std::uint64_t> powers_;
