@@ -366,62 +366,6 @@ TEST(FindFirstOf, FindsWhatStringFindFirstOfFinds) {
 
 namespace {
 
-// Texts long enough to cross several sixteen-byte blocks, with the bytes looked for both
-// rare and in long runs.
-std::vector<std::string> blockCrossingTexts() {
-    std::mt19937 random(17);
-    const std::string alphabet = "\r\r\r\n a\t\xff";
-    std::vector<std::string> texts = {"", "\n", std::string(33, '\r'), std::string(40, 'a')};
-    for (int round = 0; round < 200; ++round) {
-        std::string text;
-        for (int k = 0; k < round % 70; ++k)
-            text += alphabet[random() % alphabet.size()];
-        texts.push_back(text);
-    }
-    return texts;
-}
-
-TEST(ByteScans, AgreeWithAByteByByteWalk) {
-    for (const std::string& text : blockCrossingTexts()) {
-        for (std::size_t from = 0; from <= text.size() + 1; ++from) {
-            std::vector<std::size_t> expected;
-            for (std::size_t i = from; i < text.size(); ++i) {
-                if (text[i] == '\r' || text[i] == '\n')
-                    expected.push_back(i);
-            }
-            std::vector<std::size_t> seen;
-            forEachByteOf(text, '\r', '\n', from, text.size(), [&](std::size_t at) {
-                seen.push_back(at);
-                return true;
-            });
-            ASSERT_EQ(seen, expected) << "from " << from;
-            ASSERT_EQ(findByteOf(text, '\r', '\n', from),
-                      expected.empty() ? std::string::npos : expected.front());
-
-            std::size_t notCarriageReturn = std::min(from, text.size());
-            while (notCarriageReturn < text.size() && text[notCarriageReturn] == '\r')
-                ++notCarriageReturn;
-            ASSERT_EQ(skipByte(text, '\r', from), notCarriageReturn) << "from " << from;
-
-            const std::size_t to = std::min(text.size(), from + 37);
-            const auto lineFeeds =
-                from >= to ? 0 : std::count(text.begin() + from, text.begin() + to, '\n');
-            ASSERT_EQ(countByte(text, '\n', from, to), static_cast<std::size_t>(lineFeeds));
-        }
-    }
-}
-
-TEST(ByteScans, StopWhenAsked) {
-    const std::string text(100, '\n');
-    std::size_t calls = 0;
-    forEachByteOf(text, '\n', '\n', 0, text.size(), [&](std::size_t) { return ++calls < 20; });
-    EXPECT_EQ(calls, 20u);
-}
-
-} // namespace
-
-namespace {
-
 TEST(StretchHashes, ShortAndLongStretchesHashAlike) {
     std::mt19937 random(23);
     std::string text;

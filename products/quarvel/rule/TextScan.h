@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/ByteScan.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +15,12 @@
 
 namespace products::quarvel::rule {
 
+using util::countByte;
+using util::findByteOf;
+using util::forEachByteOf;
+using util::lowestBitIndex;
+using util::skipByte;
+
 /// \s of the patterns: space, tab, line feed, vertical tab, form feed, carriage return.
 inline bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -21,27 +29,6 @@ inline bool isBlank(char c) {
 /// \w of the patterns: ASCII letters, digits and underscore; every byte above 127 is not one.
 inline bool isWordByte(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-/// The index of the lowest bit that is set; `bits` is not 0.
-inline std::size_t lowestBitIndex(unsigned bits) {
-#if defined(__GNUC__)
-    return static_cast<std::size_t>(__builtin_ctz(bits));
-#else
-    std::size_t index = 0;
-    for (; (bits & 1u) == 0; bits >>= 1)
-        ++index;
-    return index;
-#endif
-}
-
-/// The bits set in a mask of sixteen bits (without a library call on processors that lack a
-/// counting instruction).
-inline std::size_t bitCount16(unsigned bits) {
-    bits = bits - ((bits >> 1) & 0x5555u);
-    bits = (bits & 0x3333u) + ((bits >> 2) & 0x3333u);
-    bits = (bits + (bits >> 4)) & 0x0f0fu;
-    return (bits + (bits >> 8)) & 0x1fu;
 }
 
 /// Finds a literal text fast in Java sources. When the literal holds a byte that is rare in
@@ -124,83 +111,6 @@ class LiteralFinder {
     std::size_t second_ = 0; // the index of the next rarest byte
     bool rareByteIsRare_ = false;
 };
-
-/// Calls onByte(position) for each position in [from, to) whose byte is `a` or `b`, in
-/// increasing order, until onByte returns false. Sixteen bytes are compared at a time, so
-/// frequent bytes such as line ends cost no call each.
-template <class OnByte>
-void forEachByteOf(const std::string& text, char a, char b, std::size_t from, std::size_t to,
-                   OnByte onByte) {
-    to = std::min(to, text.size());
-    const char* const base = text.data();
-    std::size_t at = from;
-#if defined(__SSE2__)
-    const __m128i first = _mm_set1_epi8(a);
-    const __m128i second = _mm_set1_epi8(b);
-    for (; at < to && to - at >= 16; at += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + at));
-        unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(block, first), _mm_cmpeq_epi8(block, second))));
-        for (; mask != 0; mask &= mask - 1) {
-            if (!onByte(at + lowestBitIndex(mask)))
-                return;
-        }
-    }
-#endif
-    for (; at < to; ++at) {
-        if ((base[at] == a || base[at] == b) && !onByte(at))
-            return;
-    }
-}
-
-/// The first position at or after `from` whose byte is `a` or `b`, or npos.
-inline std::size_t findByteOf(const std::string& text, char a, char b, std::size_t from) {
-    std::size_t found = std::string::npos;
-    forEachByteOf(text, a, b, from, text.size(), [&](std::size_t at) {
-        found = at;
-        return false;
-    });
-    return found;
-}
-
-/// The first position at or after `from` whose byte is not `byte`, or the text's size.
-inline std::size_t skipByte(const std::string& text, char byte, std::size_t from) {
-    const std::size_t size = text.size();
-    const char* const base = text.data();
-    std::size_t at = from;
-#if defined(__SSE2__)
-    const __m128i skipped = _mm_set1_epi8(byte);
-    for (; at < size && size - at >= 16; at += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + at));
-        const unsigned other =
-            ~static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, skipped))) & 0xffffu;
-        if (other != 0)
-            return at + lowestBitIndex(other);
-    }
-#endif
-    while (at < size && base[at] == byte)
-        ++at;
-    return std::min(at, size);
-}
-
-/// How many bytes of [from, to) of the text are `byte`.
-inline std::size_t countByte(const std::string& text, char byte, std::size_t from, std::size_t to) {
-    to = std::min(to, text.size());
-    const char* const base = text.data();
-    std::size_t count = 0;
-    std::size_t at = from;
-#if defined(__SSE2__)
-    const __m128i wanted = _mm_set1_epi8(byte);
-    for (; at < to && to - at >= 16; at += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + at));
-        count +=
-            bitCount16(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted))));
-    }
-#endif
-    for (; at < to; ++at)
-        count += base[at] == byte;
-    return count;
-}
 
 /// The first position at or after `from` in the text that holds one of the bytes, or npos.
 /// (std::string::find_first_of looks each text byte up in the set with a call of its own.)

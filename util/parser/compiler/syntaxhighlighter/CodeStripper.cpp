@@ -1,6 +1,7 @@
 #include "util/parser/compiler/syntaxhighlighter/CodeStripper.h"
 
 #include "util/AssertionReporter.h"
+#include "util/ByteScan.h"
 #include "util/parser/compiler/syntaxhighlighter/CharKind.h"
 #include "util/parser/compiler/syntaxhighlighter/JavaConstructScan.h"
 #include "util/parser/compiler/syntaxhighlighter/SyntaxHighlighter.h"
@@ -82,8 +83,7 @@ class ViewMarker {
   private:
     /// Line feeds stay in every view.
     void fillCode(std::size_t from, std::size_t to, char fill) {
-        for (std::size_t i = from; i < to; ++i)
-            code_[i] = source_[i] == '\n' ? '\n' : fill;
+        util::fillKeepingLineFeeds(source_, code_, from, to, fill);
     }
 
     const std::string& source_;
@@ -119,8 +119,7 @@ CodeStripper::CodeAndCommentViews CodeStripper::makeCodeAndCommentViews(const st
     // This runs over every byte of every file: both views are written straight from the
     // construct scan, without highlight data in between.
     CodeAndCommentViews views{source, std::string(source.size(), ' ')};
-    for (std::size_t i = 0; i < source.size(); ++i)
-        views.comments[i] = source[i] == '\n' ? '\n' : ' ';
+    util::fillKeepingLineFeeds(source, views.comments, 0, source.size(), ' ');
     ViewMarker marker(source, views.code, views.comments, commentFill);
     scanJavaConstructs(source, marker);
     return views;

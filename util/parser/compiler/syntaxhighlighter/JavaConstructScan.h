@@ -1,7 +1,9 @@
 #pragma once
 
+#include "util/ByteScan.h"
 #include "util/parser/compiler/syntaxhighlighter/CharKind.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -17,7 +19,7 @@ namespace util::parser::compiler::syntaxhighlighter {
 template <class Marker> class JavaConstructScan {
   public:
     JavaConstructScan(const std::string& source, Marker& marker)
-        : s_(source.data()), n_(source.size()), marker_(marker) {}
+        : source_(source), s_(source.data()), n_(source.size()), marker_(marker) {}
 
     void run() {
         std::size_t i = 0;
@@ -52,9 +54,7 @@ template <class Marker> class JavaConstructScan {
 
   private:
     std::size_t nextOpener(std::size_t i) const {
-        while (i < n_ && s_[i] != '/' && s_[i] != '\'' && s_[i] != '"')
-            ++i;
-        return i;
+        return std::min(util::findByteOf(source_, '/', '\'', '"', i), n_);
     }
 
     std::size_t find(char c, std::size_t from) const {
@@ -112,11 +112,16 @@ template <class Marker> class JavaConstructScan {
 
     /// The closing quote, or a position at or past the end when there is none.
     std::size_t literalEnd(std::size_t i, char quote) const {
-        while (i < n_ && s_[i] != quote)
-            i += s_[i] == '\\' ? 2 : 1;
+        while (i < n_) {
+            i = std::min(util::findByteOf(source_, quote, '\\', i), n_);
+            if (i == n_ || s_[i] == quote)
+                return i;
+            i += 2; // a backslash takes the next byte
+        }
         return i;
     }
 
+    const std::string& source_;
     const char* s_;
     std::size_t n_;
     Marker& marker_;

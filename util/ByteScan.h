@@ -1,0 +1,149 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+/// Byte scans that compare sixteen bytes at a time where the processor allows it, for the
+/// loops that run over every byte of every file.
+namespace util {
+
+/// The index of the lowest bit that is set; `bits` is not 0.
+inline std::size_t lowestBitIndex(unsigned bits) {
+#if defined(__GNUC__)
+    return static_cast<std::size_t>(__builtin_ctz(bits));
+#else
+    std::size_t index = 0;
+    for (; (bits & 1u) == 0; bits >>= 1)
+        ++index;
+    return index;
+#endif
+}
+
+/// The bits set in a mask of sixteen bits (without a library call on processors that lack a
+/// counting instruction).
+inline std::size_t bitCount16(unsigned bits) {
+    bits = bits - ((bits >> 1) & 0x5555u);
+    bits = (bits & 0x3333u) + ((bits >> 2) & 0x3333u);
+    bits = (bits + (bits >> 4)) & 0x0f0fu;
+    return (bits + (bits >> 8)) & 0x1fu;
+}
+
+/// Calls onByte(position) for each position in [from, to) whose byte is `a`, `b` or `c`, in
+/// increasing order, until onByte returns false. Sixteen bytes are compared at a time, so
+/// frequent bytes such as line ends cost no call each.
+template <class OnByte>
+void forEachByteOf(const std::string& text, char a, char b, char c, std::size_t from,
+                   std::size_t to, OnByte onByte) {
+    to = std::min(to, text.size());
+    const char* const base = text.data();
+    std::size_t at = from;
+#if defined(__SSE2__)
+    const __m128i first = _mm_set1_epi8(a);
+    const __m128i second = _mm_set1_epi8(b);
+    const __m128i third = _mm_set1_epi8(c);
+    for (; at < to && to - at >= 16; at += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + at));
+        unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, first), _mm_cmpeq_epi8(block, second)),
+                         _mm_cmpeq_epi8(block, third))));
+        for (; mask != 0; mask &= mask - 1) {
+            if (!onByte(at + lowestBitIndex(mask)))
+                return;
+        }
+    }
+#endif
+    for (; at < to; ++at) {
+        if ((base[at] == a || base[at] == b || base[at] == c) && !onByte(at))
+            return;
+    }
+}
+
+/// forEachByteOf for two bytes.
+template <class OnByte>
+void forEachByteOf(const std::string& text, char a, char b, std::size_t from, std::size_t to,
+                   OnByte onByte) {
+    forEachByteOf(text, a, b, b, from, to, onByte);
+}
+
+/// The first position at or after `from` whose byte is `a`, `b` or `c`, or npos.
+inline std::size_t findByteOf(const std::string& text, char a, char b, char c, std::size_t from) {
+    std::size_t found = std::string::npos;
+    forEachByteOf(text, a, b, c, from, text.size(), [&](std::size_t at) {
+        found = at;
+        return false;
+    });
+    return found;
+}
+
+/// The first position at or after `from` whose byte is `a` or `b`, or npos.
+inline std::size_t findByteOf(const std::string& text, char a, char b, std::size_t from) {
+    return findByteOf(text, a, b, b, from);
+}
+
+/// The first position at or after `from` whose byte is not `byte`, or the text's size.
+inline std::size_t skipByte(const std::string& text, char byte, std::size_t from) {
+    const std::size_t size = text.size();
+    const char* const base = text.data();
+    std::size_t at = from;
+#if defined(__SSE2__)
+    const __m128i skipped = _mm_set1_epi8(byte);
+    for (; at < size && size - at >= 16; at += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + at));
+        const unsigned other =
+            ~static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, skipped))) & 0xffffu;
+        if (other != 0)
+            return at + lowestBitIndex(other);
+    }
+#endif
+    while (at < size && base[at] == byte)
+        ++at;
+    return std::min(at, size);
+}
+
+/// How many bytes of [from, to) of the text are `byte`.
+inline std::size_t countByte(const std::string& text, char byte, std::size_t from, std::size_t to) {
+    to = std::min(to, text.size());
+    const char* const base = text.data();
+    std::size_t count = 0;
+    std::size_t at = from;
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi8(byte);
+    for (; at < to && to - at >= 16; at += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + at));
+        count +=
+            bitCount16(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted))));
+    }
+#endif
+    for (; at < to; ++at)
+        count += base[at] == byte;
+    return count;
+}
+
+/// Writes `fill` into [from, to) of `out`, except where `source` holds a line feed: there
+/// `out` gets the line feed. `out` is at least as long as `to`, and so is `source`.
+inline void fillKeepingLineFeeds(const std::string& source, std::string& out, std::size_t from,
+                                 std::size_t to, char fill) {
+    const char* const in = source.data();
+    char* const written = &out[0];
+    std::size_t at = from;
+#if defined(__SSE2__)
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    const __m128i filler = _mm_set1_epi8(fill);
+    for (; at < to && to - at >= 16; at += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at));
+        const __m128i isLineFeed = _mm_cmpeq_epi8(block, lineFeed);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(written + at),
+                         _mm_or_si128(_mm_and_si128(isLineFeed, lineFeed),
+                                      _mm_andnot_si128(isLineFeed, filler)));
+    }
+#endif
+    for (; at < to; ++at)
+        written[at] = in[at] == '\n' ? '\n' : fill;
+}
+
+} // namespace util
