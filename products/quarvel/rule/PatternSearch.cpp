@@ -60,12 +60,18 @@ bool runEngine(const char* first, const char* last, boost::cmatch& found, const 
     }
 }
 
-/// Where a search loop last looked for an anchor's literal, and where it found it: a later
-/// look from a position in between finds the same place without scanning again, so the
-/// resumptions of one loop scan the text for a literal only once.
-struct LiteralMemo {
+/// What a search loop learnt about one anchor: from `lookedFrom` on, the first place where
+/// its literal stands with the bytes around it that the anchor requires is `acceptedAt`
+/// (kNoPosition: there is none before the range's end). Within one loop the range's end
+/// stays and its start only grows, which can only turn places down, never let one in; so a
+/// later look from a position in between needs to check only `acceptedAt` again, and every
+/// literal of the range is looked at about once, however many searches the loop makes.
+struct AnchorMemo {
     std::size_t lookedFrom = kNoPosition;
-    std::size_t foundAt = kNoPosition;
+    std::size_t acceptedAt = kNoPosition;
+    /// The last look for the literal alone: from where, and what it found.
+    std::size_t literalLookedFrom = kNoPosition;
+    std::size_t literalAt = kNoPosition;
 };
 
 /// The next place where one anchor's literal stands in [from, to), with the start of the
@@ -73,7 +79,7 @@ struct LiteralMemo {
 class AnchorCandidates {
   public:
     AnchorCandidates(const Anchor& anchor, const std::string& text, std::size_t from,
-                     std::size_t to, LiteralMemo& memo)
+                     std::size_t to, AnchorMemo& memo)
         : anchor_(anchor), text_(text), from_(from), to_(to), memo_(memo) {
         seek(from);
     }
@@ -101,20 +107,43 @@ class AnchorCandidates {
     }
 
     void seek(std::size_t position) {
+        std::size_t lookedFrom = position;
+        if (memo_.lookedFrom != kNoPosition && position >= memo_.lookedFrom &&
+            position <= memo_.acceptedAt) {
+            if (memo_.acceptedAt == kNoPosition) {
+                start_ = kNoPosition;
+                return;
+            }
+            lookedFrom = memo_.lookedFrom;
+            position = memo_.acceptedAt;
+        }
         for (;;) {
             const std::size_t at = position > to_ ? std::string::npos : findLiteral(position);
             if (at == std::string::npos || at + anchor_.literal.size() > to_) {
+                memo_.lookedFrom = lookedFrom;
+                memo_.acceptedAt = kNoPosition;
                 start_ = kNoPosition;
                 return;
             }
             const std::size_t start = startBefore(at);
             if (start != kNoPosition && fitsAfter(at + anchor_.literal.size())) {
+                memo_.lookedFrom = lookedFrom;
+                memo_.acceptedAt = at;
                 literalAt_ = at;
                 start_ = start;
                 return;
             }
             position = at + 1;
         }
+    }
+
+    std::size_t findLiteral(std::size_t position) {
+        if (memo_.literalLookedFrom == kNoPosition || position < memo_.literalLookedFrom ||
+            memo_.literalAt < position) {
+            memo_.literalLookedFrom = position;
+            memo_.literalAt = anchor_.finder.find(text_, position);
+        }
+        return memo_.literalAt;
     }
 
     /// Whether what follows the literal, which ends at `end`, keeps the anchor's promise.
@@ -128,26 +157,19 @@ class AnchorCandidates {
         return at - end >= after.minSkipped && at < to_ && after.next.contains(text_[at]);
     }
 
-    std::size_t findLiteral(std::size_t position) {
-        if (memo_.lookedFrom == kNoPosition || position < memo_.lookedFrom ||
-            memo_.foundAt < position)
-            memo_ = {position, anchor_.finder.find(text_, position)};
-        return memo_.foundAt;
-    }
-
     const Anchor& anchor_;
     const std::string& text_;
     std::size_t from_;
     std::size_t to_;
     std::size_t literalAt_ = 0;
     std::size_t start_ = kNoPosition;
-    LiteralMemo& memo_;
+    AnchorMemo& memo_;
 };
 
 /// The leftmost match, trying the pattern only at the starts that its anchors allow, in
 /// increasing order.
 bool searchAtAnchors(const Pattern& pattern, const std::string& text, std::size_t from,
-                     std::size_t to, bool resumed, std::vector<LiteralMemo>& memos,
+                     std::size_t to, bool resumed, std::vector<AnchorMemo>& memos,
                      boost::cmatch& found) {
     memos.resize(pattern.anchors().size());
     std::vector<AnchorCandidates> candidates;
@@ -174,7 +196,7 @@ bool searchAtAnchors(const Pattern& pattern, const std::string& text, std::size_
 /// One search of [from, to); `resumed` tells that the range does not start a search, and
 /// `memos` carries the anchors' literals from one search of a loop to the next.
 std::optional<Match> search(const Pattern& pattern, const std::string& text, std::size_t from,
-                            std::size_t to, bool resumed, std::vector<LiteralMemo>& memos) {
+                            std::size_t to, bool resumed, std::vector<AnchorMemo>& memos) {
     to = std::min(to, text.size());
     if (from > to)
         return std::nullopt;
@@ -244,7 +266,7 @@ void forEachMatch(const Pattern& pattern, const std::string& text,
                   const std::function<Resume(const Match&)>& onMatch, std::size_t from,
                   std::size_t to) {
     bool resumed = false;
-    std::vector<LiteralMemo> memos;
+    std::vector<AnchorMemo> memos;
     while (const std::optional<Match> match = search(pattern, text, from, to, resumed, memos)) {
         const Resume next = onMatch(*match);
         if (!next || *next <= from)
@@ -256,7 +278,7 @@ void forEachMatch(const Pattern& pattern, const std::string& text,
 
 std::optional<Match> searchOnce(const Pattern& pattern, const std::string& text, std::size_t from,
                                 std::size_t to) {
-    std::vector<LiteralMemo> memos;
+    std::vector<AnchorMemo> memos;
     return search(pattern, text, from, to, false, memos);
 }
 
