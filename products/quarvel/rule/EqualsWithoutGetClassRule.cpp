@@ -58,6 +58,7 @@ DefectList EqualsWithoutGetClassRule::checkCode(const std::string& code,
             return;
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
+        MatchWithin getClassCalls(kGetClassCall, code);
         std::size_t from = 0;
         while (const std::optional<Match> m = nextEqualsMethod(code, from)) {
             from = m->end(); // the next method may start inside this one's body
@@ -66,7 +67,7 @@ DefectList EqualsWithoutGetClassRule::checkCode(const std::string& code,
             const std::size_t bodyStart = m->end() - 1;
             const auto close = braces.matchingClose(bodyStart);
             const std::size_t bodyEnd = close ? *close : code.size();
-            if (!searchOnce(kGetClassCall, code, bodyStart, bodyEnd))
+            if (!getClassCalls.found(bodyStart, bodyEnd))
                 defects.push_back({fileName, lines.lineAt(m->group(2).begin), kMessage});
         }
     });

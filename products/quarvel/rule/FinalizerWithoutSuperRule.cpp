@@ -18,11 +18,12 @@ DefectList FinalizerWithoutSuperRule::checkCode(const std::string& code,
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
+        MatchWithin superCalls(kSuperFinalizeCall, code);
         forEachMatch(kFinalizer, code, [&](const Match& m) -> Resume {
             const std::size_t bodyStart = m.end() - 1; // the byte after the brace
             // A body left open by a truncated file runs to the end of the text.
             const std::size_t bodyEnd = braces.matchingClose(bodyStart).value_or(code.size());
-            if (!searchOnce(kSuperFinalizeCall, code, bodyStart, bodyEnd))
+            if (!superCalls.found(bodyStart, bodyEnd))
                 defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
             return m.end();
         });

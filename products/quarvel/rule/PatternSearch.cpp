@@ -384,10 +384,31 @@ std::optional<std::size_t> BracketIndex::indexedClose(std::size_t start) const {
     return *found;
 }
 
+bool MatchWithin::found(std::size_t from, std::size_t to) {
+    const bool known =
+        askedFrom_ != kNoPosition && from >= askedFrom_ && (!first_ || from <= first_->begin);
+    if (!known) {
+        askedFrom_ = from;
+        const std::optional<Match> match = searchOnce(pattern_, text_, from);
+        first_ = match ? std::optional<Span>(match->group(0)) : std::nullopt;
+    }
+    return first_ && first_->end <= std::min(to, text_.size());
+}
+
 bool matchesWholeBlock(const Pattern& pattern, const std::string& text, std::size_t from,
                        std::size_t to) {
-    const std::optional<Match> match = searchOnce(pattern, text, from, to);
-    return match && match->begin() == from && match->end() == std::min(to, text.size());
+    // Only a leftmost match that starts at `from` can cover the range, and it is the match
+    // the engine finds when it tries `from` alone: so one attempt there decides, instead of
+    // a search through the whole range.
+    to = std::min(to, text.size());
+    if (from > to)
+        return false;
+    const char* base = text.data();
+    boost::cmatch found;
+    if (!runEngine(base + from, base + to, found, pattern,
+                   flagsAt(from, from, false) | boost::match_continuous))
+        return false;
+    return static_cast<std::size_t>(found[0].second - base) == to;
 }
 
 DefectList collectDefects(std::int32_t ruleNumber,

@@ -191,6 +191,24 @@ class BracketIndex {
     std::vector<std::size_t> closes_;
 };
 
+/// Answers "does the pattern match somewhere in [from, to)?" for many ranges of one text
+/// whose starts mostly grow, as the bodies of nested blocks do, without searching a long
+/// body once per block: the first match from a start serves every later start up to it.
+/// Only for patterns that hold no \A, no look-behind and no word boundary, that end with a
+/// fixed byte, and whose matches cannot start inside one another; then the first match at
+/// or after `from` in the whole text lies in the range exactly when the range holds a match.
+class MatchWithin {
+  public:
+    MatchWithin(const Pattern& pattern, const std::string& text) : pattern_(pattern), text_(text) {}
+    bool found(std::size_t from, std::size_t to);
+
+  private:
+    const Pattern& pattern_;
+    const std::string& text_;
+    std::size_t askedFrom_ = kNoPosition;
+    std::optional<Span> first_; // the first match from askedFrom_, if any
+};
+
 /// True when the pattern, searched in [from, to) alone, has a match that covers the range
 /// exactly.
 bool matchesWholeBlock(const Pattern& pattern, const std::string& text, std::size_t from,

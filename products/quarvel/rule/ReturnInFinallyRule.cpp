@@ -1,6 +1,7 @@
 #include "products/quarvel/rule/ReturnInFinallyRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
 
 namespace products::quarvel::rule {
 namespace {
@@ -8,9 +9,29 @@ const Pattern kFinallyBlock(R"(\}\s*finally\s*\{.)",
                             {Anchor("finally", {{ByteSet::whiteSpace(), 0, kNoPosition},
                                                 {ByteSet::of("}"), 1, 1}})
                                  .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("{"))});
-const Pattern
-    kReturnWord(R"([\s\{\}]*(return)[\s\{\}]*)",
-                {{"return", {{ByteSet::whiteSpace() | ByteSet::of("{}"), 0, kNoPosition}}}});
+// The body is searched for "[\s\{\}]*(return)[\s\{\}]*". Its leftmost match holds the first
+// "return" of the body as group 1, wherever the blanks and braces around it end, so the rule
+// looks for the word itself. Nested finally blocks share the answer for their starts.
+const std::string kReturn = "return";
+const LiteralFinder kReturnFinder(kReturn);
+
+/// The first place of "return" at or after a position, for positions that mostly grow.
+class NextReturn {
+  public:
+    explicit NextReturn(const std::string& code) : code_(code) {}
+    std::size_t from(std::size_t position) {
+        if (askedFrom_ == kNoPosition || position < askedFrom_ || position > found_) {
+            askedFrom_ = position;
+            found_ = kReturnFinder.find(code_, position);
+        }
+        return found_;
+    }
+
+  private:
+    const std::string& code_;
+    std::size_t askedFrom_ = kNoPosition;
+    std::size_t found_ = kNoPosition;
+};
 const char kMessage[] = "Return statement in finally block.";
 } // namespace
 
@@ -19,13 +40,15 @@ DefectList ReturnInFinallyRule::checkCode(const std::string& code,
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
+        NextReturn returnWords(code);
         forEachMatch(kFinallyBlock, code, [&](const Match& m) -> Resume {
             const std::size_t bodyStart = m.end() - 1; // the byte after the brace
             // A block left open by a truncated file runs to the end of the text.
             const std::size_t bodyEnd = braces.matchingClose(bodyStart).value_or(code.size());
             // The first "return" in the body, also inside a longer word or a nested block.
-            if (const auto found = searchOnce(kReturnWord, code, bodyStart, bodyEnd))
-                defects.push_back({fileName, lines.lineAt(found->group(1).begin), kMessage});
+            const std::size_t found = returnWords.from(bodyStart);
+            if (found != kNoPosition && found + kReturn.size() <= bodyEnd)
+                defects.push_back({fileName, lines.lineAt(found), kMessage});
             return m.end(); // inside the block: finally blocks nested in it are examined in turn
         });
     });

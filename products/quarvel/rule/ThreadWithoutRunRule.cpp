@@ -81,6 +81,7 @@ DefectList ThreadWithoutRunRule::checkCode(const std::string& code,
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
+        MatchWithin runMethods(kRunMethod, code);
         NextOf openBraces(code, "{");
         NextOf anyBraces(code, "{}");
         std::size_t from = 0;
@@ -92,7 +93,7 @@ DefectList ThreadWithoutRunRule::checkCode(const std::string& code,
             const std::size_t bodyStart = m->end - 1;
             const auto close = braces.matchingClose(bodyStart);
             const std::size_t bodyEnd = close ? *close : code.size();
-            if (!searchOnce(kRunMethod, code, bodyStart, bodyEnd))
+            if (!runMethods.found(bodyStart, bodyEnd))
                 defects.push_back({fileName, lines.lineAt(m->begin), kMessage});
         }
     });
