@@ -1,19 +1,56 @@
 #include "products/quarvel/rule/EqualsWithoutGetClassRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/TextScan.h"
 
 namespace products::quarvel::rule {
 namespace {
 // Group 1: the text between the semicolon or brace and "boolean"; group 2: the word equals.
 const Pattern kEqualsWithBody(R"([;\}\{]{1}([^\(]+)boolean\s+(equals)\s*\(\s*Object\s[^;,\{]+\{.)");
-// kEqualsWithBody from "boolean" on: finds the candidates (see nextEqualsMethod).
-const Pattern
-    kEqualsTail(R"(boolean\s+(equals)\s*\(\s*Object\s[^;,\{]+\{.)",
-                {Anchor("boolean").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("e"))});
+// kEqualsWithBody from "boolean" on, "boolean\s+(equals)\s*\(\s*Object\s[^;,\{]+\{.", finds
+// the candidates (see nextEqualsMethod). nextEqualsTail finds its matches directly: searched
+// as a pattern, every "boolean" ran on to the next ";", "," or "{", however far.
+const LiteralFinder kBooleanWord("boolean");
+const std::string kEqualsWord = "equals";
+const std::string kObjectWord = "Object";
 const Pattern
     kGetClassCall(R"(getClass\s*\(\s*\))",
                   {Anchor("getClass").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
 const char kMessage[] = "Compare classes using getClass() in non-final equals method.";
+
+std::size_t skipBlanks(const std::string& code, std::size_t at) {
+    while (at < code.size() && isBlank(code[at]))
+        ++at;
+    return at;
+}
+
+/// The next match of the tail at or after `from`. Up to the white space after "Object" the
+/// tail is fixed; the rest runs to the first ";", "," or "{" after it, which must be a "{"
+/// with at least one byte before it and one after it.
+std::optional<Span> nextEqualsTail(const std::string& code, std::size_t from, NextOf& stops) {
+    for (std::size_t at = kBooleanWord.find(code, from); at != std::string::npos;
+         at = kBooleanWord.find(code, at + 1)) {
+        const std::size_t blanks = at + kBooleanWord.literal().size();
+        std::size_t i = skipBlanks(code, blanks);
+        if (i == blanks || code.compare(i, kEqualsWord.size(), kEqualsWord) != 0)
+            continue;
+        i = skipBlanks(code, i + kEqualsWord.size());
+        if (i >= code.size() || code[i] != '(')
+            continue;
+        i = skipBlanks(code, i + 1);
+        if (code.compare(i, kObjectWord.size(), kObjectWord) != 0)
+            continue;
+        i += kObjectWord.size();
+        if (i >= code.size() || !isBlank(code[i]))
+            continue;
+        const std::size_t stop = stops.from(i + 1);
+        if (stop == std::string::npos)
+            return std::nullopt; // no later tail has an end either
+        if (code[stop] == '{' && stop > i + 1 && stop + 1 < code.size())
+            return Span{at, stop + 2};
+    }
+    return std::nullopt;
+}
 
 bool isStartByte(char c) {
     return c == ';' || c == '{' || c == '}';
@@ -28,10 +65,10 @@ bool isStartByte(char c) {
 /// the last "(" before it (leaving group 1 at least one byte). Later tails give later starts,
 /// so the first tail with such a start gives the leftmost match. The pattern itself is then
 /// run over exactly that stretch, so the match and its groups are its own.
-std::optional<Match> nextEqualsMethod(const std::string& code, std::size_t from) {
+std::optional<Match> nextEqualsMethod(const std::string& code, std::size_t from, NextOf& stops) {
     std::size_t tailFrom = from;
-    while (const std::optional<Match> tail = searchOnce(kEqualsTail, code, tailFrom)) {
-        const std::size_t boolean = tail->begin();
+    while (const std::optional<Span> tail = nextEqualsTail(code, tailFrom, stops)) {
+        const std::size_t boolean = tail->begin;
         std::size_t start = from;
         if (boolean > from) {
             const std::size_t lastParen = code.rfind('(', boolean - 1);
@@ -41,7 +78,7 @@ std::optional<Match> nextEqualsMethod(const std::string& code, std::size_t from)
         while (start + 2 <= boolean && !isStartByte(code[start]))
             ++start;
         if (start + 2 <= boolean) {
-            if (std::optional<Match> m = searchOnce(kEqualsWithBody, code, start, tail->end()))
+            if (std::optional<Match> m = searchOnce(kEqualsWithBody, code, start, tail->end))
                 return m;
         }
         tailFrom = boolean + 1;
@@ -60,7 +97,8 @@ DefectList EqualsWithoutGetClassRule::checkCode(const std::string& code,
         BracketIndex braces(code, '{', '}');
         MatchWithin getClassCalls(kGetClassCall, code);
         std::size_t from = 0;
-        while (const std::optional<Match> m = nextEqualsMethod(code, from)) {
+        NextOf stops(code, ";,{");
+        while (const std::optional<Match> m = nextEqualsMethod(code, from, stops)) {
             from = m->end(); // the next method may start inside this one's body
             if (m->groupText(code, 1).find("final") != std::string::npos)
                 continue;
