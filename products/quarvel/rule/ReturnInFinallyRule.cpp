@@ -15,23 +15,6 @@ const Pattern kFinallyBlock(R"(\}\s*finally\s*\{.)",
 const std::string kReturn = "return";
 const LiteralFinder kReturnFinder(kReturn);
 
-/// The first place of "return" at or after a position, for positions that mostly grow.
-class NextReturn {
-  public:
-    explicit NextReturn(const std::string& code) : code_(code) {}
-    std::size_t from(std::size_t position) {
-        if (askedFrom_ == kNoPosition || position < askedFrom_ || position > found_) {
-            askedFrom_ = position;
-            found_ = kReturnFinder.find(code_, position);
-        }
-        return found_;
-    }
-
-  private:
-    const std::string& code_;
-    std::size_t askedFrom_ = kNoPosition;
-    std::size_t found_ = kNoPosition;
-};
 const char kMessage[] = "Return statement in finally block.";
 } // namespace
 
@@ -40,7 +23,7 @@ DefectList ReturnInFinallyRule::checkCode(const std::string& code,
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
-        NextReturn returnWords(code);
+        NextLiteral returnWords(code, kReturnFinder);
         forEachMatch(kFinallyBlock, code, [&](const Match& m) -> Resume {
             const std::size_t bodyStart = m.end() - 1; // the byte after the brace
             // A block left open by a truncated file runs to the end of the text.

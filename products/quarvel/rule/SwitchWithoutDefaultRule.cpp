@@ -1,15 +1,14 @@
 #include "products/quarvel/rule/SwitchWithoutDefaultRule.h"
 
 #include "products/quarvel/rule/PatternSearch.h"
-
-#include <string_view>
+#include "products/quarvel/rule/TextScan.h"
 
 namespace products::quarvel::rule {
 namespace {
 const Pattern
     kSwitchBlock(R"(switch\s*\(\s*\w*\s*\)\s*\{.)",
                  {Anchor("switch").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
-const char kDefaultLabel[] = "default";
+const LiteralFinder kDefaultWord("default");
 const char kMessage[] = "No default case found in switch block.";
 } // namespace
 
@@ -18,12 +17,13 @@ DefectList SwitchWithoutDefaultRule::checkCode(const std::string& code,
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
+        NextLiteral defaults(code, kDefaultWord);
         forEachMatch(kSwitchBlock, code, [&](const Match& m) -> Resume {
             const std::size_t bodyStart = m.end() - 1; // the byte after the brace
             const std::size_t bodyEnd = braces.matchingClose(bodyStart).value_or(code.size());
             // Any occurrence counts, inside a longer word or a nested switch as well.
-            const std::string_view body(code.data() + bodyStart, bodyEnd - bodyStart);
-            if (body.find(kDefaultLabel) == std::string_view::npos)
+            const std::size_t found = defaults.from(bodyStart);
+            if (found == kNoPosition || found + kDefaultWord.literal().size() > bodyEnd)
                 defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
             return m.end(); // inside the block: nested switches are examined in turn
         });

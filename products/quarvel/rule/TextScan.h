@@ -148,6 +148,28 @@ class NextOf {
     std::size_t found_ = 0;
 };
 
+/// The first place of a literal at or after a position, for positions that mostly grow, as
+/// the starts of nested blocks do: the answer for one position serves every later position
+/// up to it, so a long stretch without the literal is crossed once.
+class NextLiteral {
+  public:
+    NextLiteral(const std::string& text, const LiteralFinder& finder)
+        : text_(text), finder_(finder) {}
+    std::size_t from(std::size_t position) {
+        if (askedFrom_ == std::string::npos || position < askedFrom_ || position > found_) {
+            askedFrom_ = position;
+            found_ = finder_.find(text_, position);
+        }
+        return found_;
+    }
+
+  private:
+    const std::string& text_;
+    const LiteralFinder& finder_;
+    std::size_t askedFrom_ = std::string::npos;
+    std::size_t found_ = std::string::npos;
+};
+
 /// Hashes of stretches of a text: equal texts give equal hashes, so a hash match only needs
 /// confirming by comparing the bytes. A short stretch is hashed byte by byte; a long one in
 /// constant time from prefix hashes, which are computed only as far as long stretches are
