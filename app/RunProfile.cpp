@@ -3,7 +3,6 @@
 namespace app {
 
 void RunProfile::write(std::ostream& out) const {
-    out << "profile views " << viewSeconds_ << "\n";
     for (const auto& [rule, seconds] : ruleSeconds_)
         out << "profile rule " << rule << " " << seconds << "\n";
     for (const FileTime& file : files_)

@@ -13,20 +13,18 @@
 
 namespace app {
 
-/// Where the time of a run goes: building the views, each rule, each file. Only profiling
+/// Where the time of a run goes: each rule, each file. Only profiling
 /// builds (cmake -DQUARVEL_PROFILE=ON) collect it, and they write it to standard error after
 /// the run, so that standard output is the same in every build.
 class RunProfile {
   public:
     static constexpr bool kEnabled = QUARVEL_PROFILE_ENABLED != 0;
 
-    void addViews(double seconds) { viewSeconds_ += seconds; }
     void addRule(std::int32_t rule, double seconds) { ruleSeconds_[rule] += seconds; }
     void addFile(const std::string& name, std::size_t bytes, double seconds) {
         files_.push_back({name, bytes, seconds});
     }
-    /// One line per measurement: "profile views S", "profile rule N S",
-    /// "profile file S BYTES NAME".
+    /// One line per measurement: "profile rule N S", "profile file S BYTES NAME".
     void write(std::ostream& out) const;
 
   private:
@@ -35,7 +33,6 @@ class RunProfile {
         std::size_t bytes;
         double seconds;
     };
-    double viewSeconds_ = 0;
     std::map<std::int32_t, double> ruleSeconds_;
     std::vector<FileTime> files_;
 };

@@ -2,9 +2,11 @@
 # Times Quarvel over a folder of Java files in one process, through a generated project file.
 #   bench/run.sh [FOLDER]
 # Without FOLDER the JDK sources are used, unzipped once from the installed JDK's src.zip.
-# Prints files, bytes, wall seconds, MB/s, peak memory, the ten slowest files, the time per
-# rule (from a profiling build, whose profile goes to standard error only), and the time that
-# `cat` takes to read the same files, for the ratio.
+# Prints files, bytes, wall seconds and MB/s and peak memory of a normal build, the ten
+# slowest files and the time per rule (from a profiling build, whose profile goes to standard
+# error only), and the time that `cat` takes to read the same files, for the ratio. With
+# CHECKSTYLE_CONFIG naming a Checkstyle configuration and `checkstyle` installed, Checkstyle
+# is timed over the same files too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 work=${QUARVEL_BENCH_DIR:-/tmp/quarvel-bench}
@@ -22,15 +24,17 @@ if [ -z "$folder" ]; then
 fi
 folder=$(realpath "$folder")
 
+cmake -S . -B build-bench-release -G Ninja -DQUARVEL_TESTS=OFF > /dev/null
+cmake --build build-bench-release > /dev/null
 cmake -S . -B build-bench -G Ninja -DQUARVEL_PROFILE=ON -DQUARVEL_TESTS=OFF > /dev/null
 cmake --build build-bench > /dev/null
 
 list=$work/all.jnt
 find "$folder" -name '*.java' -type f | LC_ALL=C sort | sed 's/$/\n/' | sed '/^$/d' > "$list"
 
-python3 - "$list" "$work" <<'PY'
-import resource, subprocess, sys, time
-list_file, work = sys.argv[1], sys.argv[2]
+python3 - "$list" "$work" "${CHECKSTYLE_CONFIG:-}" <<'PY'
+import os, resource, shutil, subprocess, sys, time
+list_file, work, checkstyle_config = sys.argv[1], sys.argv[2], sys.argv[3]
 names = [l.rstrip('\n') for l in open(list_file, encoding='latin-1') if l.strip()]
 total_bytes = 0
 for n in names:
@@ -43,17 +47,25 @@ def timed(cmd, **kw):
     return time.monotonic() - start
 
 cat_seconds = timed(['xargs', '-d', '\n', '-a', list_file, 'cat'], stdout=subprocess.DEVNULL)
-with open(f'{work}/output.txt', 'wb') as out, open(f'{work}/profile.txt', 'wb') as prof:
-    seconds = timed(['build-bench/quarvel', '-projects', list_file], stdout=out, stderr=prof)
+with open(f'{work}/output.txt', 'wb') as out:
+    seconds = timed(['build-bench-release/quarvel', '-projects', list_file], stdout=out)
 peak_kib = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
+with open(f'{work}/profile-output.txt', 'wb') as out, open(f'{work}/profile.txt', 'wb') as prof:
+    subprocess.run(['build-bench/quarvel', '-projects', list_file], stdout=out, stderr=prof,
+                   check=True)
+checkstyle_seconds = None
+if checkstyle_config and shutil.which('checkstyle'):
+    # Checkstyle exits with the number of violations: only the time counts here.
+    start = time.monotonic()
+    subprocess.run(['checkstyle', '-c', checkstyle_config] + names, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL)
+    checkstyle_seconds = time.monotonic() - start
 
 rules, files = {}, []
 for line in open(f'{work}/profile.txt', encoding='latin-1'):
     parts = line.split(' ', 4)
     if parts[:2] == ['profile', 'rule']:
         rules[int(parts[2])] = float(parts[3])
-    elif parts[:2] == ['profile', 'views']:
-        views = float(parts[2])
     elif parts[:2] == ['profile', 'file']:
         files.append((float(parts[2]), int(parts[3]), parts[4].rstrip('\n')))
 output = open(f'{work}/output.txt', encoding='latin-1').read()
@@ -64,9 +76,11 @@ print(f'wall seconds     {seconds:.2f}')
 print(f'MB/s             {mb / seconds:.1f}')
 print(f'peak memory      {peak_kib / 1024:.1f} MiB')
 print(f'cat seconds      {cat_seconds:.2f} (Quarvel takes {seconds / cat_seconds:.1f} times as long)')
+if checkstyle_seconds is not None:
+    print(f'checkstyle       {checkstyle_seconds:.2f} s (Quarvel is {checkstyle_seconds / seconds:.1f} times as fast)')
 print(f'assertion report {"YES" if "Assertion failed" in output else "none"}')
 print(output[output.rfind('Analysed'):].replace('\n', ' | '))
-print(f'\nviews            {views:.2f} s')
+print()
 print('slowest files (seconds, bytes, name):')
 for s, b, n in sorted(files, reverse=True)[:10]:
     print(f'  {s:8.3f} {b:10d} {n}')

@@ -50,6 +50,13 @@ std::string distinctImports(std::size_t size) {
     return text;
 }
 
+/// `opener` nested as deep as a megabyte allows, then closed.
+std::string nestedUpTo(const std::string& opener, const std::string& closer) {
+    const std::size_t depth = kMegabyte / (opener.size() + closer.size());
+    return repeatedUpTo(opener, depth * opener.size()) +
+           repeatedUpTo(closer, depth * closer.size());
+}
+
 /// The hostile text of the given name.
 std::string hostileText(const std::string& name) {
     if (name == "IfHeaders")
@@ -90,6 +97,24 @@ std::string hostileText(const std::string& name) {
         return repeatedUpTo("} finally {", kMegabyte);
     if (name == "EqualsHeaders")
         return repeatedUpTo("; boolean equals(Object o) {", kMegabyte);
+    if (name == "NestedSwitches")
+        return nestedUpTo("switch (x) { case 1: f(); ", "} ");
+    if (name == "NestedSwitchesWithDefault")
+        return nestedUpTo("switch (x) { default: ", "} ");
+    if (name == "CaseLabelsWithSpaces")
+        return "switch (x) { " + repeatedUpTo("case a b: f(); ", kMegabyte) + "}";
+    if (name == "StringComparisons")
+        return repeatedUpTo("a == \"x\" ", kMegabyte);
+    if (name == "EqualsHeadersWithoutBody")
+        return repeatedUpTo("int hashCode() boolean equals(Object o) ", kMegabyte);
+    if (name == "NestedFinallyBlocks")
+        return nestedUpTo("try { } finally { ", "} ");
+    if (name == "NestedFinalizers")
+        return nestedUpTo("protected void finalize() { ", "} ");
+    if (name == "NestedEqualsMethods")
+        return nestedUpTo("; boolean equals(Object o) { ", "} ");
+    if (name == "NestedThreadClasses")
+        return nestedUpTo("class A extends Thread { ", "} ");
     return ""; // "Empty"
 }
 
@@ -131,6 +156,14 @@ TEST(HostileInputs, EveryRuleFinishesItsSearch) {
                           "ThreadClassesWithoutBody",
                           "SwitchesWithoutBody",
                           "Empty"});
+}
+
+// Each of these once took from one to a hundred seconds: a search per candidate or per nested
+// block that ran on to the end of the text.
+TEST(HostileInputs, NestedBlocksAndLongRunsStayLinear) {
+    expectNoFailedChecks({"NestedSwitches", "NestedSwitchesWithDefault", "CaseLabelsWithSpaces",
+                          "StringComparisons", "EqualsHeadersWithoutBody", "NestedFinallyBlocks",
+                          "NestedFinalizers", "NestedEqualsMethods", "NestedThreadClasses"});
 }
 
 } // namespace
