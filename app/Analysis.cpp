@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <iostream>
+#include <iterator>
 #include <sstream>
 
 namespace app {
@@ -42,6 +43,14 @@ std::string bannerText() {
 std::int64_t monotonicMilliseconds() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void appendMoved(DefectList& gathered, DefectList&& more) {
+    if (gathered.empty())
+        gathered = std::move(more);
+    else
+        gathered.insert(gathered.end(), std::make_move_iterator(more.begin()),
+                        std::make_move_iterator(more.end()));
 }
 
 bool contains(const std::vector<std::int32_t>& numbers, std::int32_t number) {
@@ -120,10 +129,8 @@ void checkSource(const std::string& raw, const std::string& name, const RuleRegi
         const Stopwatch ruleTime;
         // Raw-text defects first, then comment-view defects, then code-view defects.
         DefectList gathered = rule->checkRaw(raw, name);
-        const DefectList fromComments = rule->checkComments(comments, name);
-        gathered.insert(gathered.end(), fromComments.begin(), fromComments.end());
-        const DefectList fromCode = rule->checkCode(code, name);
-        gathered.insert(gathered.end(), fromCode.begin(), fromCode.end());
+        appendMoved(gathered, rule->checkComments(comments, name));
+        appendMoved(gathered, rule->checkCode(code, name));
         onRule(number, gathered, RunProfile::kEnabled ? ruleTime.seconds() : 0.0);
     }
 }

@@ -70,19 +70,21 @@ void forEachByteOf(const std::string& text, char a, char b, std::size_t from, st
     forEachByteOf(text, a, b, b, from, to, onByte);
 }
 
-/// The first position at or after `from` whose byte is `a`, `b` or `c`, or npos.
-inline std::size_t findByteOf(const std::string& text, char a, char b, char c, std::size_t from) {
+/// The first position in [from, to) whose byte is `a`, `b` or `c`, or npos.
+inline std::size_t findByteOf(const std::string& text, char a, char b, char c, std::size_t from,
+                              std::size_t to = std::string::npos) {
     std::size_t found = std::string::npos;
-    forEachByteOf(text, a, b, c, from, text.size(), [&](std::size_t at) {
+    forEachByteOf(text, a, b, c, from, to, [&](std::size_t at) {
         found = at;
         return false;
     });
     return found;
 }
 
-/// The first position at or after `from` whose byte is `a` or `b`, or npos.
-inline std::size_t findByteOf(const std::string& text, char a, char b, std::size_t from) {
-    return findByteOf(text, a, b, b, from);
+/// The first position in [from, to) whose byte is `a` or `b`, or npos.
+inline std::size_t findByteOf(const std::string& text, char a, char b, std::size_t from,
+                              std::size_t to = std::string::npos) {
+    return findByteOf(text, a, b, b, from, to);
 }
 
 /// The first position at or after `from` whose byte is not `byte`, or the text's size.

@@ -51,6 +51,11 @@ TEST(ByteScans, AgreeWithAByteByByteWalk) {
                       expected.empty() ? std::string::npos : expected.front());
             ASSERT_EQ(findByteOf(text, '\t', '\xff', 'a', from),
                       expectedOfThree.empty() ? std::string::npos : expectedOfThree.front());
+            const std::size_t bound = from + 20;
+            const auto inBound = std::find_if(expected.begin(), expected.end(),
+                                              [&](std::size_t at) { return at < bound; });
+            ASSERT_EQ(findByteOf(text, '\r', '\n', from, bound),
+                      inBound == expected.end() ? std::string::npos : *inBound);
 
             std::size_t notCarriageReturn = std::min(from, text.size());
             while (notCarriageReturn < text.size() && text[notCarriageReturn] == '\r')

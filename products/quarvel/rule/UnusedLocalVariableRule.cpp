@@ -116,9 +116,8 @@ std::optional<Declaration> nextDeclaration(const std::string& code, std::size_t 
             --at;
         return at;
     };
-    for (std::size_t end = from; end < to; ++end) {
-        if (code[end] != ';' && code[end] != '=')
-            continue;
+    for (std::size_t end = findByteOf(code, ';', '=', from, to); end < to;
+         end = findByteOf(code, ';', '=', end + 1, to)) {
         const std::size_t nameEnd = skipBack(end, isBlank);
         const std::size_t nameBegin = skipBack(nameEnd, isWordByte);
         if (nameBegin == nameEnd || !isLetterOrUnderscore(code[nameBegin]))
