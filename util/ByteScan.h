@@ -107,6 +107,41 @@ inline std::size_t skipByte(const std::string& text, char byte, std::size_t from
     return std::min(at, size);
 }
 
+/// The run of spaces and tabs that starts at `from`: where it ends, and which of the two
+/// bytes it holds.
+struct IndentationRun {
+    std::size_t end;
+    bool hasSpace;
+    bool hasTab;
+};
+
+inline IndentationRun indentationAt(const std::string& text, std::size_t from) {
+    const std::size_t size = text.size();
+    const char* const base = text.data();
+#if defined(__SSE2__)
+    // Most indentations are shorter than sixteen bytes: one comparison decides them.
+    if (from < size && size - from >= 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + from));
+        const auto spaces =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(' '))));
+        const auto tabs =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8('\t'))));
+        const unsigned others = ~(spaces | tabs) & 0xffffu;
+        if (others != 0) {
+            const std::size_t length = lowestBitIndex(others);
+            const unsigned inRun = (1u << length) - 1;
+            return {from + length, (spaces & inRun) != 0, (tabs & inRun) != 0};
+        }
+    }
+#endif
+    IndentationRun run{from, false, false};
+    for (; run.end < size && (base[run.end] == ' ' || base[run.end] == '\t'); ++run.end) {
+        run.hasSpace = run.hasSpace || base[run.end] == ' ';
+        run.hasTab = run.hasTab || base[run.end] == '\t';
+    }
+    return run;
+}
+
 /// How many bytes of [from, to) of the text are `byte`.
 inline std::size_t countByte(const std::string& text, char byte, std::size_t from, std::size_t to) {
     to = std::min(to, text.size());

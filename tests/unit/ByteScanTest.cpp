@@ -84,6 +84,28 @@ TEST(ByteScans, FillKeepsLineFeedsAndNothingOutsideTheRange) {
     }
 }
 
+TEST(ByteScans, IndentationRunsAgreeWithAByteByByteWalk) {
+    std::mt19937 random(31);
+    for (int round = 0; round < 2000; ++round) {
+        std::string text;
+        for (int k = 0; k < round % 45; ++k)
+            text += "  \t\tx\n"[random() % 6];
+        for (std::size_t from = 0; from <= text.size(); ++from) {
+            std::size_t end = from;
+            bool space = false;
+            bool tab = false;
+            for (; end < text.size() && (text[end] == ' ' || text[end] == '\t'); ++end) {
+                space = space || text[end] == ' ';
+                tab = tab || text[end] == '\t';
+            }
+            const util::IndentationRun run = util::indentationAt(text, from);
+            ASSERT_EQ(run.end, end) << from;
+            ASSERT_EQ(run.hasSpace, space) << from;
+            ASSERT_EQ(run.hasTab, tab) << from;
+        }
+    }
+}
+
 TEST(ByteScans, StopWhenAsked) {
     const std::string text(100, '\n');
     std::size_t calls = 0;

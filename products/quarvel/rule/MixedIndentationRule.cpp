@@ -21,27 +21,14 @@ const char kMessageEnd[] = ").";
 DefectList MixedIndentationRule::checkCode(const std::string& code,
                                            const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
-        // The end of the indentation after the line feed at `lineFeed`.
-        const auto indentationEnd = [&](std::size_t lineFeed) {
-            std::size_t end = lineFeed + 1;
-            while (end < code.size() && (code[end] == ' ' || code[end] == '\t'))
-                ++end;
-            return end;
-        };
         // A run never holds a line feed, so every line feed starts one match.
         std::uint32_t tabIndented = 0;
         std::uint32_t spaceIndented = 0;
         forEachByteOf(code, '\n', '\n', 0, code.size(), [&](std::size_t lineFeed) {
-            std::size_t end = lineFeed + 1;
-            std::size_t tabs = 0;
-            while (end < code.size() && (code[end] == ' ' || code[end] == '\t')) {
-                tabs += code[end] == '\t';
-                ++end;
-            }
-            const std::size_t length = end - lineFeed - 1;
-            if (length != 0 && tabs == length)
+            const util::IndentationRun run = util::indentationAt(code, lineFeed + 1);
+            if (run.hasTab && !run.hasSpace)
                 ++tabIndented;
-            else if (length != 0 && tabs == 0)
+            else if (run.hasSpace && !run.hasTab)
                 ++spaceIndented;
             return true;
         });
@@ -66,7 +53,7 @@ DefectList MixedIndentationRule::checkCode(const std::string& code,
             if (lineFeed == 0 || code[lineFeed - 1] != '\n')
                 return true; // not in an indentation
             --lineFeed;
-            const std::size_t end = indentationEnd(lineFeed);
+            const std::size_t end = util::indentationAt(code, lineFeed + 1).end;
             line += static_cast<std::int32_t>(countByte(code, '\n', counted, end));
             counted = end;
             defects.push_back({fileName, line, message});
