@@ -83,14 +83,31 @@ class LiteralFinder {
         const std::size_t lastStart = text.size() - length;
         const __m128i rare = _mm_set1_epi8(literal_[rare_]);
         const __m128i second = _mm_set1_epi8(literal_[second_]);
-        std::size_t start = from;
-        // Sixteen starts at a time while all of them leave room for the literal.
-        for (; start <= lastStart && lastStart - start >= 15; start += 16) {
+        // Both bytes agree at the starts whose bits are set in the mask.
+        const auto agree = [&](std::size_t start) {
             const auto* atRare = reinterpret_cast<const __m128i*>(base + start + rare_);
             const auto* atSecond = reinterpret_cast<const __m128i*>(base + start + second_);
-            unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(
-                _mm_and_si128(_mm_cmpeq_epi8(_mm_loadu_si128(atRare), rare),
-                              _mm_cmpeq_epi8(_mm_loadu_si128(atSecond), second))));
+            return _mm_and_si128(_mm_cmpeq_epi8(_mm_loadu_si128(atRare), rare),
+                                 _mm_cmpeq_epi8(_mm_loadu_si128(atSecond), second));
+        };
+        std::size_t start = from;
+        // Thirty-two starts at a time, then sixteen, while all of them leave room for the
+        // literal: most blocks hold no candidate and cost one test.
+        for (; start <= lastStart && lastStart - start >= 31; start += 32) {
+            const __m128i low = agree(start);
+            const __m128i high = agree(start + 16);
+            if (_mm_movemask_epi8(_mm_or_si128(low, high)) == 0)
+                continue;
+            unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(low)) |
+                            static_cast<unsigned>(_mm_movemask_epi8(high)) << 16;
+            for (; mask != 0; mask &= mask - 1) {
+                const std::size_t candidate = start + lowestBitIndex(mask);
+                if (std::memcmp(base + candidate, literal_.data(), length) == 0)
+                    return candidate;
+            }
+        }
+        for (; start <= lastStart && lastStart - start >= 15; start += 16) {
+            unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(agree(start)));
             for (; mask != 0; mask &= mask - 1) {
                 const std::size_t candidate = start + lowestBitIndex(mask);
                 if (std::memcmp(base + candidate, literal_.data(), length) == 0)
