@@ -30,8 +30,8 @@ constexpr int kNestedSwitchCheckLine = 38;
 /// The next switch match in [from, end): its start and its end, or nullopt.
 std::optional<Span> nextSwitch(const std::string& text, std::size_t from, std::size_t end,
                                NextOf& openBraces) {
-    for (std::size_t at = kSwitchWord.find(text, from); at != std::string::npos && at < end;
-         at = kSwitchWord.find(text, at + 1)) {
+    for (std::size_t at = kSwitchWord.find(text, from, end); at != std::string::npos;
+         at = kSwitchWord.find(text, at + 1, end)) {
         std::size_t open = at + 6;
         while (open < end && isBlank(text[open]))
             ++open;

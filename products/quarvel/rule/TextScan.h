@@ -40,26 +40,26 @@ class LiteralFinder {
   public:
     explicit LiteralFinder(std::string literal);
     const std::string& literal() const { return literal_; }
-    /// The first position at or after `from` where the literal stands, or npos.
-    std::size_t find(const std::string& text, std::size_t from) const {
+    /// The first position at or after `from` where the literal stands wholly before `to`
+    /// (the end of the text when not given), or npos.
+    std::size_t find(const std::string& text, std::size_t from,
+                     std::size_t to = std::string::npos) const {
+        const std::size_t end = std::min(to, text.size());
         const std::size_t length = literal_.size();
-        if (length == 0 || from > text.size() || text.size() - from < length)
-            return from <= text.size() && length == 0 ? from : std::string::npos;
-        if (length == 1)
-            return text.find(literal_[0], from);
+        if (length == 0 || from > end || end - from < length)
+            return from <= end && length == 0 ? from : std::string::npos;
 #if defined(__SSE2__)
-        if (!rareByteIsRare_)
-            return findByBytePair(text, from);
+        if (!rareByteIsRare_ && length > 1)
+            return findByBytePair(text.data(), from, end);
 #endif
-        return findByRareByte(text, from);
+        return findByRareByte(text.data(), from, end);
     }
 
   private:
-    std::size_t findByRareByte(const std::string& text, std::size_t from) const {
+    std::size_t findByRareByte(const char* const base, std::size_t from, std::size_t end) const {
         const std::size_t length = literal_.size();
-        const char* const base = text.data();
         const char* at = base + from + rare_;
-        const char* const last = base + text.size() - length + rare_; // inclusive
+        const char* const last = base + end - length + rare_; // inclusive
         while (at <= last) {
             const void* hit =
                 std::memchr(at, literal_[rare_], static_cast<std::size_t>(last - at) + 1);
@@ -77,10 +77,9 @@ class LiteralFinder {
     }
 
 #if defined(__SSE2__)
-    std::size_t findByBytePair(const std::string& text, std::size_t from) const {
+    std::size_t findByBytePair(const char* const base, std::size_t from, std::size_t end) const {
         const std::size_t length = literal_.size();
-        const char* const base = text.data();
-        const std::size_t lastStart = text.size() - length;
+        const std::size_t lastStart = end - length;
         const __m128i rare = _mm_set1_epi8(literal_[rare_]);
         const __m128i second = _mm_set1_epi8(literal_[second_]);
         // Both bytes agree at the starts whose bits are set in the mask.
