@@ -2,7 +2,8 @@
 # Times every rule over texts built to make searches run long (nested blocks, endless
 # headers, long runs without the byte a pattern waits for, one huge line, ...), one process
 # per text, with the profiling build. Prints, for each text, the slowest rule and its time
-# per megabyte, and at the end the worst of them all.
+# per megabyte, and at the end the worst of them all and the texts, if any, on which a rule
+# reported a failed internal check (a search that gave up).
 #   bench/hostile.sh [MEGABYTES]     (default 1)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -98,16 +99,20 @@ texts = {
 }
 megabytes = size / (1 << 20)
 worst = (0.0, '', '')
+failed_checks = []
 for name, text in texts.items():
     path = os.path.join(work, name + '.java')
     with open(path, 'w', encoding='latin-1', newline='') as f:
         f.write(text)
-    run = subprocess.run(['build-bench/quarvel', '-files', path], stdout=subprocess.DEVNULL,
+    run = subprocess.run(['build-bench/quarvel', '-files', path], stdout=subprocess.PIPE,
                          stderr=subprocess.PIPE, text=True, encoding='latin-1', check=True)
+    if 'Assertion failed' in run.stdout:
+        failed_checks.append(name)
     rules = [line.split() for line in run.stderr.splitlines() if line.startswith('profile rule')]
     seconds, rule = max((float(r[3]), r[2]) for r in rules) if rules else (0.0, '-')
     per_megabyte = seconds / megabytes if megabytes else 0.0
     print(f'{name:28s} slowest rule {rule:5s} {per_megabyte:8.3f} s/MB')
     worst = max(worst, (per_megabyte, rule, name))
 print(f'\nworst: rule {worst[1]} on {worst[2]}, {worst[0]:.3f} s per MB')
+print(f'failed internal checks: {", ".join(failed_checks) if failed_checks else "none"}')
 PY

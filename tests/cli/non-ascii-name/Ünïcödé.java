@@ -1,0 +1,5 @@
+class A {
+  void f() {
+    try { g(); } catch (E e) { }
+  }
+}
