@@ -33,6 +33,7 @@ const std::string kConfigFlag = "-config";
 const std::string kHelpFlag = "-help";
 const std::string kProjectsFlag = "-projects";
 const char kProjectExtension[] = "jnt";
+constexpr std::size_t kPrintBatchBytes = 64 * 1024;
 
 std::string bannerText() {
     return std::string(kProductName) + " v" + kVersion +
@@ -103,12 +104,19 @@ std::uint32_t analyseFile(const std::string& name, const RuleRegistry& registry,
                     if (defects.empty())
                         return;
                     count += static_cast<std::uint32_t>(defects.size());
-                    // One print per rule: its lines reach the console together, when the
-                    // rule has finished, without a system call per line.
+                    // A rule's lines reach the console together when it has finished, a
+                    // print per batch rather than a system call per line; batches keep a
+                    // rule with millions of defects from holding all its text at once.
                     std::string lines;
-                    for (const Defect& defect : defects)
+                    for (const Defect& defect : defects) {
                         appendDefectLine(lines, defect, number);
-                    result.print(lines);
+                        if (lines.size() >= kPrintBatchBytes) {
+                            result.print(lines);
+                            lines.clear();
+                        }
+                    }
+                    if (!lines.empty())
+                        result.print(lines);
                 });
     if constexpr (RunProfile::kEnabled)
         profile.addFile(name, raw.size(), fileTime.seconds());
