@@ -7,12 +7,11 @@
 #include "util/StringHelper.h"
 #include "util/parser/ArgumentParser.h"
 #include "util/parser/ArgumentParserHelpers.h"
-#include "util/parser/compiler/syntaxhighlighter/CodeStripper.h"
+#include "util/parser/compiler/syntaxhighlighter/SourceViews.h"
 
 #include <algorithm>
 #include <chrono>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 
 namespace app {
@@ -22,11 +21,13 @@ const char kVersion[] = "1.22";
 
 namespace {
 
+using products::quarvel::rule::checkViews;
 using products::quarvel::rule::Defect;
 using products::quarvel::rule::DefectList;
 using products::quarvel::rule::RuleRegistry;
 using products::quarvel::ruleconfig::RuleDisableParser;
-using util::parser::compiler::syntaxhighlighter::CodeStripper;
+using util::parser::compiler::syntaxhighlighter::makeSourceViews;
+using util::parser::compiler::syntaxhighlighter::SourceViews;
 
 const std::string kFilesFlag = "-files";
 const std::string kConfigFlag = "-config";
@@ -44,14 +45,6 @@ std::string bannerText() {
 std::int64_t monotonicMilliseconds() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-void appendMoved(DefectList& gathered, DefectList&& more) {
-    if (gathered.empty())
-        gathered = std::move(more);
-    else
-        gathered.insert(gathered.end(), std::make_move_iterator(more.begin()),
-                        std::make_move_iterator(more.end()));
 }
 
 bool contains(const std::vector<std::int32_t>& numbers, std::int32_t number) {
@@ -128,18 +121,15 @@ std::uint32_t analyseFile(const std::string& name, const RuleRegistry& registry,
 void checkSource(const std::string& raw, const std::string& name, const RuleRegistry& registry,
                  const RuleDisableParser& disableParser,
                  const std::vector<std::int32_t>& globallyDisabled, const RuleResults& onRule) {
-    const auto [code, comments] = CodeStripper::makeCodeAndCommentViews(raw, '\r');
+    const SourceViews views = makeSourceViews(raw);
     const std::vector<std::int32_t> fileDisabled =
         disableParser.parse(raw, RuleDisableParser::kSourceMode);
     for (const auto& [number, rule] : registry) {
         if (contains(globallyDisabled, number) || contains(fileDisabled, number))
             continue;
         const Stopwatch ruleTime;
-        // Raw-text defects first, then comment-view defects, then code-view defects.
-        DefectList gathered = rule->checkRaw(raw, name);
-        appendMoved(gathered, rule->checkComments(comments, name));
-        appendMoved(gathered, rule->checkCode(code, name));
-        onRule(number, gathered, RunProfile::kEnabled ? ruleTime.seconds() : 0.0);
+        const DefectList defects = checkViews(*rule, views, name);
+        onRule(number, defects, RunProfile::kEnabled ? ruleTime.seconds() : 0.0);
     }
 }
 

@@ -5,9 +5,8 @@
 // the line where the defect is reported; a line can hold several. Such lists are compared
 // in line order. When a file "<input>.expected" stands beside the input, it is used instead,
 // one defect per line as "LINE NNNN message", and the defects must come in exactly its order.
-#include "products/quarvel/rule/AllRules.h"
-#include "products/quarvel/rule/PatternSearch.h"
-#include "util/parser/compiler/syntaxhighlighter/CodeStripper.h"
+#include "tests/support/PlainSearch.h"
+#include "tests/support/RuleHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +17,10 @@
 
 namespace {
 
-using products::quarvel::rule::AllRules;
 using products::quarvel::rule::Defect;
 using products::quarvel::rule::DefectList;
-using products::quarvel::rule::Pattern;
-using products::quarvel::rule::RuleRegistry;
-using util::parser::compiler::syntaxhighlighter::CodeStripper;
+using quarvel::testing::EveryPositionSearch;
+using quarvel::testing::runRule;
 
 struct Expected {
     std::int32_t line;
@@ -106,28 +103,15 @@ TEST_P(RuleCorpus, ReportsExactlyTheExpectedDefects) {
     const std::string fileName = input.filename().string();
     const std::int32_t ruleNumber = std::stoi(fileName.substr(0, 4));
 
-    AllRules rules;
-    RuleRegistry registry;
-    rules.registerInto(registry);
-    const auto* rule = registry.find(ruleNumber);
-    ASSERT_NE(rule, nullptr) << "no rule " << ruleNumber;
-
     const std::string raw = readWhole(input);
-    const std::string code = CodeStripper::makeCodeView(raw, '\r');
-    const std::string comments = CodeStripper::makeCommentView(raw);
-    const auto runRule = [&] {
-        DefectList found = rule->checkRaw(raw, fileName);
-        for (const DefectList& more :
-             {rule->checkComments(comments, fileName), rule->checkCode(code, fileName)})
-            found.insert(found.end(), more.begin(), more.end());
-        return found;
-    };
-    const DefectList found = runRule();
+    const DefectList found = runRule(ruleNumber, raw, fileName);
     // The rule's patterns promise where their matches can start; a search at every position
     // must find the same.
-    Pattern::searchEveryPositionForTesting(true);
-    const DefectList foundEverywhere = runRule();
-    Pattern::searchEveryPositionForTesting(false);
+    DefectList foundEverywhere;
+    {
+        const EveryPositionSearch everywhere;
+        foundEverywhere = runRule(ruleNumber, raw, fileName);
+    }
     EXPECT_EQ(found, foundEverywhere) << "the anchors of the rule's patterns miss matches";
 
     std::vector<Expected> actual;

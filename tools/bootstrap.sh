@@ -4,7 +4,7 @@
 # runtime, and MinGW-w64 with Wine for the Windows binary.
 set -euo pipefail
 packages=(cmake ninja-build g++ libboost-regex1.81-dev libgtest-dev
-  clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix wine wine64)
+  librapidcheck-dev clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix wine wine64)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/parser/compiler/syntaxhighlighter/SourceViews.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -33,5 +35,11 @@ class Rule {
     /// The file as loaded.
     virtual DefectList checkRaw(const std::string& raw, const std::string& fileName) const;
 };
+
+/// Runs one rule over a file's views as the run does and gathers its defects: those of the
+/// raw text, then those of the comment view, then those of the code view.
+DefectList checkViews(const Rule& rule,
+                      const util::parser::compiler::syntaxhighlighter::SourceViews& views,
+                      const std::string& fileName);
 
 } // namespace products::quarvel::rule

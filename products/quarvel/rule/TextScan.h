@@ -1,5 +1,6 @@
 #pragma once
 
+#include "products/quarvel/rule/FirstFrom.h"
 #include "util/ByteScan.h"
 
 #include <algorithm>
@@ -24,6 +25,23 @@ using util::skipByte;
 /// \s of the patterns: space, tab, line feed, vertical tab, form feed, carriage return.
 inline bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+/// The first position at or after `at` (and before `end`, the end of the text when not given)
+/// that is not blank, or `end`.
+inline std::size_t skipBlanks(const std::string& text, std::size_t at,
+                              std::size_t end = std::string::npos) {
+    end = std::min(end, text.size());
+    while (at < end && isBlank(text[at]))
+        ++at;
+    return at;
+}
+
+/// The start of the run of blanks that ends at `at`, going back no further than `floor`.
+inline std::size_t skipBlanksBack(const std::string& text, std::size_t at, std::size_t floor = 0) {
+    while (at > floor && isBlank(text[at - 1]))
+        --at;
+    return at;
 }
 
 /// \w of the patterns: ASCII letters, digits and underscore; every byte above 127 is not one.
@@ -143,47 +161,37 @@ inline std::size_t findFirstOf(const std::string& text, const char* bytes, std::
     return std::string::npos;
 }
 
-/// The first position at or after a given one holding one of some bytes (npos when there is
-/// none). The answer for one position serves every later position up to it, so candidates
-/// that share it do not scan to it again.
+/// The first position at or after a start that holds one of some bytes (npos when there is
+/// none), remembered for later starts up to it (see FirstFrom).
 class NextOf {
   public:
-    NextOf(const std::string& text, const char* bytes) : text_(text), bytes_(bytes) {}
-    std::size_t from(std::size_t position) {
-        if (position < askedFrom_ || position > found_) {
-            askedFrom_ = position;
-            found_ = findFirstOf(text_, bytes_, position);
-        }
-        return found_;
-    }
+    NextOf(const std::string& text, const char* bytes) : first_(Find{&text, bytes}) {}
+    std::size_t from(std::size_t position) { return first_.from(position); }
 
   private:
-    const std::string& text_;
-    const char* bytes_;
-    std::size_t askedFrom_ = 1; // with found_ 0: nothing known yet
-    std::size_t found_ = 0;
+    struct Find {
+        const std::string* text;
+        const char* bytes;
+        std::size_t operator()(std::size_t start) const { return findFirstOf(*text, bytes, start); }
+    };
+    FirstFrom<Find> first_;
 };
 
-/// The first place of a literal at or after a position, for positions that mostly grow, as
-/// the starts of nested blocks do: the answer for one position serves every later position
-/// up to it, so a long stretch without the literal is crossed once.
+/// The first place of a literal at or after a start (npos when there is none), remembered for
+/// later starts up to it (see FirstFrom).
 class NextLiteral {
   public:
     NextLiteral(const std::string& text, const LiteralFinder& finder)
-        : text_(text), finder_(finder) {}
-    std::size_t from(std::size_t position) {
-        if (askedFrom_ == std::string::npos || position < askedFrom_ || position > found_) {
-            askedFrom_ = position;
-            found_ = finder_.find(text_, position);
-        }
-        return found_;
-    }
+        : first_(Find{&text, &finder}) {}
+    std::size_t from(std::size_t position) { return first_.from(position); }
 
   private:
-    const std::string& text_;
-    const LiteralFinder& finder_;
-    std::size_t askedFrom_ = std::string::npos;
-    std::size_t found_ = std::string::npos;
+    struct Find {
+        const std::string* text;
+        const LiteralFinder* finder;
+        std::size_t operator()(std::size_t start) const { return finder->find(*text, start); }
+    };
+    FirstFrom<Find> first_;
 };
 
 /// Hashes of stretches of a text: equal texts give equal hashes, so a hash match only needs

@@ -1,0 +1,57 @@
+#pragma once
+
+// The plain algorithms that the rules' fast searches must agree with: the stored pattern
+// searched at every position through the pattern layer, the bracket scan counted byte by
+// byte, the whole-block test as a search of the range alone. A differential test builds a
+// rule's reference from these and compares it with the rule on generated texts.
+
+#include "products/quarvel/rule/PatternSearch.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace quarvel::testing {
+
+using products::quarvel::rule::Match;
+using products::quarvel::rule::Pattern;
+using products::quarvel::rule::Resume;
+
+/// While alive, every pattern is tried at every position of the searched range, whatever
+/// anchors it has.
+class EveryPositionSearch {
+  public:
+    EveryPositionSearch() { Pattern::searchEveryPositionForTesting(true); }
+    ~EveryPositionSearch() { Pattern::searchEveryPositionForTesting(false); }
+    EveryPositionSearch(const EveryPositionSearch&) = delete;
+    EveryPositionSearch& operator=(const EveryPositionSearch&) = delete;
+};
+
+/// The search loop: the leftmost match from the resumption point (at first `from`) to the
+/// end of the text, handed to `onMatch`, which returns where to resume (nullopt: stop). \A
+/// holds only on the first search. Stops when a resumption does not advance.
+template <class OnMatch>
+void plainForEachMatch(const Pattern& pattern, const std::string& text, OnMatch onMatch,
+                       std::size_t from = 0) {
+    const EveryPositionSearch everywhere;
+    products::quarvel::rule::forEachMatch(pattern, text, onMatch, from);
+}
+
+/// The leftmost match in [from, to) of the text, \A at `from`, tried at every position.
+std::optional<Match> plainSearch(const Pattern& pattern, const std::string& text,
+                                 std::size_t from = 0, std::size_t to = std::string::npos);
+
+/// Counts `open` and `close` from `start` on, with one open already counted; the index where
+/// the counts become equal, or nullopt at the end of the text.
+std::optional<std::size_t> plainMatchingClose(const std::string& text, std::size_t start, char open,
+                                              char close);
+
+/// True when the leftmost match of the pattern in [from, to) alone starts at `from` and ends
+/// at `to`.
+bool plainWholeBlock(const Pattern& pattern, const std::string& text, std::size_t from,
+                     std::size_t to);
+
+/// One plus the line feeds before the position.
+std::int32_t plainLineAt(const std::string& text, std::size_t position);
+
+} // namespace quarvel::testing

@@ -1,0 +1,41 @@
+#include "tests/support/RuleHarness.h"
+
+#include "products/quarvel/rule/AllRules.h"
+#include "util/parser/compiler/syntaxhighlighter/SourceViews.h"
+
+#include <stdexcept>
+
+namespace quarvel::testing {
+
+using products::quarvel::rule::AllRules;
+using products::quarvel::rule::Defect;
+using products::quarvel::rule::DefectList;
+using products::quarvel::rule::Rule;
+using products::quarvel::rule::RuleRegistry;
+
+const Rule& ruleNumbered(std::int32_t number) {
+    static const AllRules rules;
+    static const RuleRegistry registry = [] {
+        RuleRegistry all;
+        rules.registerInto(all);
+        return all;
+    }();
+    const Rule* rule = registry.find(number);
+    if (!rule)
+        throw std::invalid_argument("no rule " + std::to_string(number));
+    return *rule;
+}
+
+DefectList runRule(std::int32_t number, const std::string& raw, const std::string& fileName) {
+    const auto views = util::parser::compiler::syntaxhighlighter::makeSourceViews(raw);
+    return checkViews(ruleNumbered(number), views, fileName);
+}
+
+std::vector<std::string> describe(const DefectList& defects) {
+    std::vector<std::string> lines;
+    for (const Defect& defect : defects)
+        lines.push_back(std::to_string(defect.line) + " " + defect.message);
+    return lines;
+}
+
+} // namespace quarvel::testing
