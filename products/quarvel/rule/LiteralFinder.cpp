@@ -1,4 +1,4 @@
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/rule/LiteralFinder.h"
 
 #include <cstring>
 
