@@ -1,8 +1,5 @@
 #include "products/quarvel/rule/PatternSearch.h"
-
-#include "products/quarvel/rule/TextScan.h"
 #include "tests/unit/TemporaryFolder.h"
-#include "util/StringHelper.h"
 
 #include <gtest/gtest.h>
 
@@ -120,89 +117,6 @@ TEST(SearchLoop, StopsWhenTheHandlerSaysSo) {
     EXPECT_EQ(calls, 1);
 }
 
-TEST(FindMatchingClose, CountsFromTheStartWithOneOpen) {
-    EXPECT_EQ(findMatchingClose("{}", 1, '{', '}'), 1u);
-    EXPECT_EQ(findMatchingClose("{ {a} b }", 1, '{', '}'), 8u);
-    EXPECT_EQ(findMatchingClose("(a(b(c)));", 1, '(', ')'), 8u);
-    EXPECT_FALSE(findMatchingClose("{ {", 1, '{', '}'));
-    EXPECT_FALSE(findMatchingClose("{", 5, '{', '}'));
-}
-
-/// A text of brackets of both kinds and other bytes; openWeight out of 10 of the brackets
-/// open, so that weights above 5 leave most of the text unclosed.
-std::string randomBracketText(std::mt19937& random, std::size_t size, unsigned openWeight) {
-    std::string text(size, ' ');
-    for (char& c : text) {
-        const unsigned draw = random() % 14;
-        if (draw < 10)
-            c = draw < openWeight ? '(' : ')';
-        else
-            c = "{}x\n"[draw - 10];
-    }
-    return text;
-}
-
-/// The matching close by counting byte by byte: the reference for the faster scans.
-std::optional<std::size_t> countedClose(const std::string& text, std::size_t start, char open,
-                                        char close) {
-    std::size_t depth = 1;
-    for (std::size_t i = start; i < text.size(); ++i) {
-        if (text[i] == open)
-            ++depth;
-        else if (text[i] == close && --depth == 0)
-            return i;
-    }
-    return std::nullopt;
-}
-
-/// Asks one index about every start (and two past the end) in a random order, as rules do
-/// not ask in order either, and compares each answer with findMatchingClose and with a
-/// count byte by byte.
-void expectSameAnswersAsFindMatchingClose(std::mt19937& random, const std::string& text) {
-    std::vector<std::size_t> starts(text.size() + 3);
-    for (std::size_t i = 0; i < starts.size(); ++i)
-        starts[i] = i;
-    std::shuffle(starts.begin(), starts.end(), random);
-    BracketIndex parentheses(text, '(', ')');
-    BracketIndex braces(text, '{', '}');
-    for (const std::size_t start : starts) {
-        ASSERT_EQ(parentheses.matchingClose(start), findMatchingClose(text, start, '(', ')'))
-            << "start " << start << " of " << text.size();
-        ASSERT_EQ(braces.matchingClose(start), findMatchingClose(text, start, '{', '}'))
-            << "start " << start << " of " << text.size();
-        ASSERT_EQ(findMatchingClose(text, start, '{', '}'), countedClose(text, start, '{', '}'))
-            << "start " << start << " of " << text.size();
-    }
-}
-
-TEST(BracketIndex, AnswersLikeFindMatchingCloseOnShortTexts) {
-    std::mt19937 random(11);
-    for (int round = 0; round < 3000; ++round) {
-        const std::string text = randomBracketText(random, random() % 40, 3 + random() % 5);
-        expectSameAnswersAsFindMatchingClose(random, text);
-    }
-}
-
-// Long texts make the direct scans exceed their allowance, so most answers come from the index.
-TEST(BracketIndex, AnswersLikeFindMatchingCloseOnceIndexed) {
-    std::mt19937 random(12);
-    for (const unsigned openWeight : {3u, 5u, 6u, 9u}) {
-        for (const std::size_t size : {5000u, 12000u}) {
-            const std::string text = randomBracketText(random, size, openWeight);
-            expectSameAnswersAsFindMatchingClose(random, text);
-        }
-    }
-}
-
-TEST(BracketIndex, DeepNestingAndUnclosedStretches) {
-    std::mt19937 random(13);
-    const std::string nested = std::string(6000, '(') + std::string(6000, ')');
-    expectSameAnswersAsFindMatchingClose(random, nested);
-    expectSameAnswersAsFindMatchingClose(random, std::string(9000, '('));
-    expectSameAnswersAsFindMatchingClose(random, std::string(9000, ')') + std::string(9000, '('));
-    expectSameAnswersAsFindMatchingClose(random, std::string(9000, '(') + "))" + nested);
-}
-
 TEST(MatchesWholeBlock, TheMatchMustCoverTheRange) {
     const Pattern blanks("[\\s\\{\\}]*");
     const std::string text = "{ \n { } }x";
@@ -233,17 +147,6 @@ TEST(CollectDefects, EngineLimitsEndTheRulesSearchAndKeepItsDefects) {
               std::string::npos)
         << printed;
 }
-
-TEST(LineCounter, AgreesWithLineNumberAtInAnyOrder) {
-    const std::string text = "a\nbb\n\nccc\n";
-    LineCounter lines(text);
-    for (std::size_t p : {0u, 3u, 5u, 9u, 1u, 10u, 2u, 40u})
-        EXPECT_EQ(lines.lineAt(p), util::lineNumberAt(text, p)) << p;
-}
-
-} // namespace
-
-namespace {
 
 /// Every match, found once through the anchors and once at every position.
 struct BothWays {
@@ -325,110 +228,6 @@ TEST(Anchors, ATextWithoutTheLiteralIsNotSearched) {
     // The pattern alone would give up on this text; the missing literal decides at once.
     const Pattern explosive("(.*?,){11}P", {{"P", {}}});
     EXPECT_FALSE(searchOnce(explosive, std::string(30000, ',')));
-}
-
-} // namespace
-
-namespace {
-
-TEST(LiteralFinder, FindsWhatStringFindFinds) {
-    std::mt19937 random(11);
-    const std::string alphabet = "ipmortkg .;(@z";
-    for (const std::string literal :
-         {"import", "package", "(", "p", "getClass", "kk", "t(", "@author", "!=", "z."}) {
-        const LiteralFinder finder(literal);
-        for (int round = 0; round < 300; ++round) {
-            std::string text;
-            for (int k = 0; k < round % 50; ++k)
-                text += random() % 5 == 0 ? literal
-                                          : std::string(1, alphabet[random() % alphabet.size()]);
-            for (std::size_t from = 0; from <= text.size() + 1; ++from) {
-                ASSERT_EQ(finder.find(text, from), text.find(literal, from))
-                    << literal << " in " << text << " from " << from;
-                const std::size_t to = from + round % 37;
-                const std::size_t inRange = text.substr(0, std::min(to, text.size()))
-                                                .find(literal, std::min(from, text.size() + 1));
-                ASSERT_EQ(finder.find(text, from, to),
-                          from > text.size() ? std::string::npos : inRange)
-                    << literal << " in " << text << " from " << from << " to " << to;
-            }
-        }
-    }
-}
-
-} // namespace
-
-namespace {
-
-TEST(FindFirstOf, FindsWhatStringFindFirstOfFinds) {
-    const std::string text = "ab;c=d\n;;e";
-    for (const char* bytes : {";=", ";", "x", "\n;", "e"}) {
-        for (std::size_t from = 0; from <= text.size() + 1; ++from)
-            EXPECT_EQ(findFirstOf(text, bytes, from), text.find_first_of(bytes, from))
-                << bytes << " from " << from;
-    }
-}
-
-} // namespace
-
-namespace {
-
-TEST(StretchHashes, ShortAndLongStretchesHashAlike) {
-    std::mt19937 random(23);
-    std::string text;
-    for (int i = 0; i < 3000; ++i)
-        text += "ab.;\xff"[random() % 5];
-    const auto horner = [&](std::size_t begin, std::size_t end) {
-        std::uint64_t hash = 0;
-        for (std::size_t i = begin; i < end; ++i)
-            hash = hash * 1000003 + static_cast<unsigned char>(text[i]) + 1;
-        return hash;
-    };
-    StretchHashes hashes(text);
-    for (int round = 0; round < 2000; ++round) {
-        const std::size_t length = random() % 600;
-        const std::size_t begin = random() % (text.size() - length);
-        ASSERT_EQ(hashes.of(begin, begin + length), horner(begin, begin + length))
-            << begin << "+" << length;
-    }
-    // Equal stretches of one text hash alike whichever way each is computed.
-    const std::string repeated = std::string(400, 'x') + ";" + std::string(400, 'x');
-    StretchHashes repeatedHashes(repeated);
-    EXPECT_EQ(repeatedHashes.of(0, 300), repeatedHashes.of(401, 701));
-    EXPECT_EQ(repeatedHashes.of(0, 100), repeatedHashes.of(401, 501));
-    EXPECT_NE(repeatedHashes.of(0, 300), repeatedHashes.of(300, 600));
-}
-
-} // namespace
-
-namespace {
-
-// Nested blocks ask about ranges whose starts grow and whose ends shrink, then jump back out.
-TEST(MatchWithin, AnswersLikeASearchOfTheRange) {
-    const Pattern call(R"(getClass\s*\(\s*\))");
-    std::mt19937 random(29);
-    const std::string pieces[] = {"getClass()", "getClass (", " ", ")", "x", "\n"};
-    for (int round = 0; round < 300; ++round) {
-        std::string text;
-        for (int k = 0; k < 60; ++k)
-            text += pieces[random() % std::size(pieces)];
-        MatchWithin within(call, text);
-        std::size_t from = 0;
-        for (int ask = 0; ask < 30; ++ask) {
-            from = random() % 5 == 0 ? random() % text.size() : from + random() % 20;
-            const std::size_t to = from + random() % 80;
-            ASSERT_EQ(within.found(from, to), searchOnce(call, text, from, to).has_value())
-                << text << " [" << from << ", " << to << ")";
-        }
-    }
-}
-
-TEST(NextLiteral, AnswersLikeAFindFromEachPosition) {
-    const LiteralFinder finder("default");
-    const std::string text = "a default b defaultdefault c default";
-    NextLiteral next(text, finder);
-    for (const std::size_t from : {0u, 1u, 2u, 10u, 3u, 19u, 20u, 36u, 40u, 5u})
-        EXPECT_EQ(next.from(from), text.find("default", from)) << from;
 }
 
 } // namespace

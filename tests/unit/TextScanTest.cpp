@@ -1,0 +1,55 @@
+#include "products/quarvel/rule/TextScan.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+using namespace products::quarvel::rule;
+
+namespace {
+
+TEST(FindFirstOf, FindsWhatStringFindFirstOfFinds) {
+    const std::string text = "ab;c=d\n;;e";
+    for (const char* bytes : {";=", ";", "x", "\n;", "e"}) {
+        for (std::size_t from = 0; from <= text.size() + 1; ++from)
+            EXPECT_EQ(findFirstOf(text, bytes, from), text.find_first_of(bytes, from))
+                << bytes << " from " << from;
+    }
+}
+
+TEST(StretchHashes, ShortAndLongStretchesHashAlike) {
+    std::mt19937 random(23);
+    std::string text;
+    for (int i = 0; i < 3000; ++i)
+        text += "ab.;\xff"[random() % 5];
+    const auto horner = [&](std::size_t begin, std::size_t end) {
+        std::uint64_t hash = 0;
+        for (std::size_t i = begin; i < end; ++i)
+            hash = hash * 1000003 + static_cast<unsigned char>(text[i]) + 1;
+        return hash;
+    };
+    StretchHashes hashes(text);
+    for (int round = 0; round < 2000; ++round) {
+        const std::size_t length = random() % 600;
+        const std::size_t begin = random() % (text.size() - length);
+        ASSERT_EQ(hashes.of(begin, begin + length), horner(begin, begin + length))
+            << begin << "+" << length;
+    }
+    // Equal stretches of one text hash alike whichever way each is computed.
+    const std::string repeated = std::string(400, 'x') + ";" + std::string(400, 'x');
+    StretchHashes repeatedHashes(repeated);
+    EXPECT_EQ(repeatedHashes.of(0, 300), repeatedHashes.of(401, 701));
+    EXPECT_EQ(repeatedHashes.of(0, 100), repeatedHashes.of(401, 501));
+    EXPECT_NE(repeatedHashes.of(0, 300), repeatedHashes.of(300, 600));
+}
+
+TEST(NextLiteral, AnswersLikeAFindFromEachPosition) {
+    const LiteralFinder finder("default");
+    const std::string text = "a default b defaultdefault c default";
+    NextLiteral next(text, finder);
+    for (const std::size_t from : {0u, 1u, 2u, 10u, 3u, 19u, 20u, 36u, 40u, 5u})
+        EXPECT_EQ(next.from(from), text.find("default", from)) << from;
+}
+
+} // namespace
