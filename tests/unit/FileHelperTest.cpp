@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 using io::file::CouldNotLoadFileException;
@@ -57,6 +58,23 @@ TEST(FileHelper, AskingForMoreBytesThanTheFileHolds) {
     const std::string message = loadFailure("four.java", 10);
     EXPECT_EQ(message.rfind("Tried to read a larger number of bytes from a file that it "
                             "contained. Tried to read : 10 File size: 4\nFilename: 'four.java'\n",
+                            0),
+              0u)
+        << message;
+    EXPECT_EQ(message.substr(message.size() - 21), "\nC++ exception: None.");
+}
+
+// A sparse file one byte over the limit takes no disk space and is refused before any byte is
+// read; the limit itself is the largest file that loads.
+TEST(FileHelper, AFileOverTheSizeLimitIsRefused) {
+    testsupport::TemporaryFolder folder;
+    writeFile("huge.java", "");
+    std::filesystem::resize_file("huge.java",
+                                 static_cast<std::uintmax_t>(FileHelper::kMaxLoadSize) + 1);
+    const std::string message = loadFailure("huge.java", 0);
+    EXPECT_EQ(message.rfind("Could not load the file because the file size was too big. The file "
+                            "size is 2147483648. The file cannot be bigger than 2147483647 "
+                            "bytes.\nFilename: 'huge.java'\n",
                             0),
               0u)
         << message;
