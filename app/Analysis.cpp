@@ -36,9 +36,10 @@ const std::string kProjectsFlag = "-projects";
 const char kProjectExtension[] = "jnt";
 constexpr std::size_t kPrintBatchBytes = 64 * 1024;
 
-std::string bannerText() {
-    return std::string(kProductName) + " v" + kVersion +
-           ". Checks Java sources against 42 numbered coding rules.\n"
+std::string bannerText(std::size_t ruleCount) {
+    return std::string(kProductName) + " v" + kVersion + ". Checks Java sources against " +
+           std::to_string(ruleCount) +
+           " numbered coding rules.\n"
            "Copyright (c) 2026 the Quarvel developers. Free to use in any build.\n";
 }
 
@@ -154,7 +155,7 @@ int runAnalysis(const RuleRegistry& registry, const RuleDisableParser& disablePa
     OutputChannel& result = output.resultChannel();
     OutputChannel& status = output.statusChannel();
     try {
-        status.print(bannerText());
+        status.print(bannerText(registry.size()));
 
         util::parser::ArgumentParser parser('-');
         parser.defineFlag(kFilesFlag, 1, util::parser::ArgumentParser::kUnlimited, true);

@@ -21,9 +21,8 @@ int main(int argc, char** argv) {
         app::ConsoleOutput output(std::cout, "", "", "");
         app::DiskFileLoader loader;
         products::quarvel::ruleconfig::DirectiveRuleDisableParser disableParser;
-        products::quarvel::rule::AllRules rules;
-        products::quarvel::rule::RuleRegistry registry;
-        rules.registerInto(registry);
+        const products::quarvel::rule::AllRules rules;
+        const products::quarvel::rule::RuleRegistry registry = rules.registry();
         return app::runAnalysis(registry, disableParser, loader, output, argc, argv);
     } catch (const std::exception& failure) {
         // Not a failure of the program's own kind (running out of memory, for instance).

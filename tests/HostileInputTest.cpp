@@ -120,9 +120,8 @@ std::string hostileText(const std::string& name) {
 
 /// Runs every rule over the text and returns how many failed checks they reported.
 std::size_t failedChecksOfAllRules(const std::string& text) {
-    products::quarvel::rule::AllRules rules;
-    products::quarvel::rule::RuleRegistry registry;
-    rules.registerInto(registry);
+    const products::quarvel::rule::AllRules rules;
+    const products::quarvel::rule::RuleRegistry registry = rules.registry();
     const products::quarvel::ruleconfig::DirectiveRuleDisableParser disableParser;
     const std::size_t before = util::reportedAssertionCount();
     app::checkSource(text, "Hostile.java", registry, disableParser, {},

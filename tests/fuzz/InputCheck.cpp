@@ -20,11 +20,7 @@ using namespace products::quarvel;
 
 const rule::RuleRegistry& registry() {
     static const rule::AllRules rules;
-    static const rule::RuleRegistry entries = [] {
-        rule::RuleRegistry r;
-        rules.registerInto(r);
-        return r;
-    }();
+    static const rule::RuleRegistry entries = rules.registry();
     return entries;
 }
 

@@ -15,11 +15,7 @@ using products::quarvel::rule::RuleRegistry;
 
 const Rule& ruleNumbered(std::int32_t number) {
     static const AllRules rules;
-    static const RuleRegistry registry = [] {
-        RuleRegistry all;
-        rules.registerInto(all);
-        return all;
-    }();
+    static const RuleRegistry registry = rules.registry();
     const Rule* rule = registry.find(number);
     if (!rule)
         throw std::invalid_argument("no rule " + std::to_string(number));

@@ -51,9 +51,8 @@ struct RunResult {
 };
 
 RunResult analyse(std::map<std::string, std::string> files, std::vector<const char*> arguments) {
-    AllRules rules;
-    RuleRegistry registry;
-    rules.registerInto(registry);
+    const AllRules rules;
+    const RuleRegistry registry = rules.registry();
     const products::quarvel::ruleconfig::DirectiveRuleDisableParser disableParser;
     MemoryLoader loader(std::move(files));
     RunResult run{0, {}};

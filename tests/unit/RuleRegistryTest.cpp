@@ -6,11 +6,12 @@ using namespace products::quarvel::rule;
 
 namespace {
 
-TEST(RuleRegistry, HoldsTheFortyTwoRulesInAscendingOrder) {
-    AllRules rules;
-    RuleRegistry registry;
-    rules.registerInto(registry);
-    ASSERT_EQ(registry.size(), 42u);
+// Every rule under its own number, the numbers consecutive from 1000: a rule added with a
+// number already taken, or with a gap, shows here.
+TEST(RuleRegistry, HoldsEveryRuleUnderConsecutiveNumbersFrom1000) {
+    const AllRules rules;
+    const RuleRegistry registry = rules.registry();
+    ASSERT_EQ(registry.size(), AllRules::kCount);
     std::int32_t expected = 1000;
     for (const auto& [number, rule] : registry) {
         EXPECT_EQ(number, expected++);

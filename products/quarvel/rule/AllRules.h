@@ -44,97 +44,79 @@
 #include "products/quarvel/rule/UnusedLocalVariableRule.h"
 #include "products/quarvel/rule/WildcardImportRule.h"
 
+#include <cstddef>
+#include <tuple>
+#include <type_traits>
+
 namespace products::quarvel::rule {
 
-/// One object of every rule, in ascending rule number; the owner keeps it alive while a
-/// registry refers to it.
+/// Every rule of the program, in ascending rule number. To add a rule, include its header
+/// above and name its type here; its number is its own `kNumber`.
+// clang-format off
+using RuleTypes = std::tuple<
+    UnusedImportRule,
+    JavaLangImportRule,
+    WildcardImportRule,
+    DuplicateImportRule,
+    SwitchWithoutDefaultRule,
+    GeneralCatchTypeRule,
+    EmptyCatchBlockRule,
+    MixedIndentationRule,
+    ModifierOrderRule,
+    TrueEqualityRule,
+    DoubleCheckedLockingRule,
+    ConsoleOutputRule,
+    ReturnInFinallyRule,
+    StringIdentityComparisonRule,
+    EqualsHashCodeRule,
+    AssertMethodRule,
+    EmptyIfBodyRule,
+    EmptyWhileBodyRule,
+    GeneralThrowTypeRule,
+    SuspiciousMethodNameRule,
+    TabCharacterRule,
+    EmptyFinallyBlockRule,
+    LongLineRule,
+    UnusedLocalVariableRule,
+    UnknownJavadocTagRule,
+    EmptyForBodyRule,
+    EqualsOverloadRule,
+    FalseInequalityRule,
+    DeadCodeRule,
+    UnnecessaryIfRule,
+    ThreadWithoutRunRule,
+    DefaultFinalizerRule,
+    FinalizerWithoutSuperRule,
+    ExplicitFinalizerCallRule,
+    EqualsWithoutGetClassRule,
+    MissingPackageRule,
+    SamePackageImportRule,
+    MissingAuthorTagRule,
+    NonFinalParameterRule,
+    BreakInSwitchRule,
+    StringLayoutConstraintRule,
+    EmptyClassRule>;
+// clang-format on
+
+/// One object of every rule; the owner keeps it alive while a registry refers to it.
 struct AllRules {
-    UnusedImportRule r1000;
-    JavaLangImportRule r1001;
-    WildcardImportRule r1002;
-    DuplicateImportRule r1003;
-    SwitchWithoutDefaultRule r1004;
-    GeneralCatchTypeRule r1005;
-    EmptyCatchBlockRule r1006;
-    MixedIndentationRule r1007;
-    ModifierOrderRule r1008;
-    TrueEqualityRule r1009;
-    DoubleCheckedLockingRule r1010;
-    ConsoleOutputRule r1011;
-    ReturnInFinallyRule r1012;
-    StringIdentityComparisonRule r1013;
-    EqualsHashCodeRule r1014;
-    AssertMethodRule r1015;
-    EmptyIfBodyRule r1016;
-    EmptyWhileBodyRule r1017;
-    GeneralThrowTypeRule r1018;
-    SuspiciousMethodNameRule r1019;
-    TabCharacterRule r1020;
-    EmptyFinallyBlockRule r1021;
-    LongLineRule r1022;
-    UnusedLocalVariableRule r1023;
-    UnknownJavadocTagRule r1024;
-    EmptyForBodyRule r1025;
-    EqualsOverloadRule r1026;
-    FalseInequalityRule r1027;
-    DeadCodeRule r1028;
-    UnnecessaryIfRule r1029;
-    ThreadWithoutRunRule r1030;
-    DefaultFinalizerRule r1031;
-    FinalizerWithoutSuperRule r1032;
-    ExplicitFinalizerCallRule r1033;
-    EqualsWithoutGetClassRule r1034;
-    MissingPackageRule r1035;
-    SamePackageImportRule r1036;
-    MissingAuthorTagRule r1037;
-    NonFinalParameterRule r1038;
-    BreakInSwitchRule r1039;
-    StringLayoutConstraintRule r1040;
-    EmptyClassRule r1041;
+    static constexpr std::size_t kCount = std::tuple_size_v<RuleTypes>;
+
+    RuleTypes rules;
 
     void registerInto(RuleRegistry& registry) const {
-        registry.add(UnusedImportRule::kNumber, r1000);
-        registry.add(JavaLangImportRule::kNumber, r1001);
-        registry.add(WildcardImportRule::kNumber, r1002);
-        registry.add(DuplicateImportRule::kNumber, r1003);
-        registry.add(SwitchWithoutDefaultRule::kNumber, r1004);
-        registry.add(GeneralCatchTypeRule::kNumber, r1005);
-        registry.add(EmptyCatchBlockRule::kNumber, r1006);
-        registry.add(MixedIndentationRule::kNumber, r1007);
-        registry.add(ModifierOrderRule::kNumber, r1008);
-        registry.add(TrueEqualityRule::kNumber, r1009);
-        registry.add(DoubleCheckedLockingRule::kNumber, r1010);
-        registry.add(ConsoleOutputRule::kNumber, r1011);
-        registry.add(ReturnInFinallyRule::kNumber, r1012);
-        registry.add(StringIdentityComparisonRule::kNumber, r1013);
-        registry.add(EqualsHashCodeRule::kNumber, r1014);
-        registry.add(AssertMethodRule::kNumber, r1015);
-        registry.add(EmptyIfBodyRule::kNumber, r1016);
-        registry.add(EmptyWhileBodyRule::kNumber, r1017);
-        registry.add(GeneralThrowTypeRule::kNumber, r1018);
-        registry.add(SuspiciousMethodNameRule::kNumber, r1019);
-        registry.add(TabCharacterRule::kNumber, r1020);
-        registry.add(EmptyFinallyBlockRule::kNumber, r1021);
-        registry.add(LongLineRule::kNumber, r1022);
-        registry.add(UnusedLocalVariableRule::kNumber, r1023);
-        registry.add(UnknownJavadocTagRule::kNumber, r1024);
-        registry.add(EmptyForBodyRule::kNumber, r1025);
-        registry.add(EqualsOverloadRule::kNumber, r1026);
-        registry.add(FalseInequalityRule::kNumber, r1027);
-        registry.add(DeadCodeRule::kNumber, r1028);
-        registry.add(UnnecessaryIfRule::kNumber, r1029);
-        registry.add(ThreadWithoutRunRule::kNumber, r1030);
-        registry.add(DefaultFinalizerRule::kNumber, r1031);
-        registry.add(FinalizerWithoutSuperRule::kNumber, r1032);
-        registry.add(ExplicitFinalizerCallRule::kNumber, r1033);
-        registry.add(EqualsWithoutGetClassRule::kNumber, r1034);
-        registry.add(MissingPackageRule::kNumber, r1035);
-        registry.add(SamePackageImportRule::kNumber, r1036);
-        registry.add(MissingAuthorTagRule::kNumber, r1037);
-        registry.add(NonFinalParameterRule::kNumber, r1038);
-        registry.add(BreakInSwitchRule::kNumber, r1039);
-        registry.add(StringLayoutConstraintRule::kNumber, r1040);
-        registry.add(EmptyClassRule::kNumber, r1041);
+        std::apply(
+            [&](const auto&... rule) {
+                (registry.add(std::decay_t<decltype(rule)>::kNumber, rule), ...);
+            },
+            rules);
+    }
+
+    /// A registry of these rules.
+    RuleRegistry registry() const {
+        RuleRegistry entries;
+        registerInto(entries);
+        return entries;
     }
 };
 
