@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
+#include <rapidcheck/gtest.h>
 #include <string>
+#include <vector>
 
 using namespace products::quarvel::rule;
 
@@ -50,6 +53,41 @@ TEST(NextLiteral, AnswersLikeAFindFromEachPosition) {
     NextLiteral next(text, finder);
     for (const std::size_t from : {0u, 1u, 2u, 10u, 3u, 19u, 20u, 36u, 40u, 5u})
         EXPECT_EQ(next.from(from), text.find("default", from)) << from;
+}
+
+} // namespace
+
+namespace {
+
+/// The first position at or after `start` holding `wanted`, found byte by byte.
+std::size_t plainFind(const std::string& text, char wanted, std::size_t start) {
+    for (std::size_t i = start; i < text.size(); ++i) {
+        if (text[i] == wanted)
+            return i;
+    }
+    return std::string::npos;
+}
+
+// Starts that mostly grow, now and then jump back or past the end: every answer is what a
+// search from that start finds, and a repeated start does not search again.
+RC_GTEST_PROP(FirstFrom, AnswersLikeASearchFromEachStart,
+              (const std::vector<bool>& bytes, const std::vector<std::uint8_t>& steps)) {
+    std::string text;
+    for (const bool b : bytes)
+        text += b ? 'x' : '.';
+    std::size_t searches = 0;
+    FirstFrom first([&](std::size_t start) {
+        ++searches;
+        return plainFind(text, 'x', start);
+    });
+    std::size_t start = 0;
+    for (const std::uint8_t step : steps) {
+        start = step % 7 == 0 ? step % (text.size() + 2) : start + step % 5;
+        const std::size_t before = searches;
+        RC_ASSERT(first.from(start) == plainFind(text, 'x', start));
+        RC_ASSERT(first.from(start) == plainFind(text, 'x', start));
+        RC_ASSERT(searches <= before + 1);
+    }
 }
 
 } // namespace
