@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <iostream>
+#include <new>
 #include <sstream>
 
 namespace app {
@@ -154,6 +155,8 @@ int runAnalysis(const RuleRegistry& registry, const RuleDisableParser& disablePa
                 const char* const* arguments) {
     OutputChannel& result = output.resultChannel();
     OutputChannel& status = output.statusChannel();
+    // What the run is doing, for the message when memory runs out.
+    std::string activity = "reading the command line.";
     try {
         status.print(bannerText(registry.size()));
 
@@ -172,15 +175,18 @@ int runAnalysis(const RuleRegistry& registry, const RuleDisableParser& disablePa
         status.print("\n");
 
         std::vector<std::int32_t> globallyDisabled;
-        if (parser.hasFlag(kConfigFlag))
+        if (parser.hasFlag(kConfigFlag)) {
+            const std::string& name = parser.getSingleArgument(kConfigFlag);
+            activity = "reading the configuration file.\nFilename: '" + name + "'";
             globallyDisabled =
-                disableParser.parse(loader.load(parser.getSingleArgument(kConfigFlag), 0),
-                                    RuleDisableParser::kConfigurationMode);
+                disableParser.parse(loader.load(name, 0), RuleDisableParser::kConfigurationMode);
+        }
 
         std::vector<std::string> files;
         if (parser.hasFlag(kFilesFlag))
             files = parser.getArguments(kFilesFlag);
         if (parser.hasFlag(kProjectsFlag)) {
+            activity = "reading the project files.";
             const std::vector<std::string> listed =
                 projectFileNames(parser.getArguments(kProjectsFlag), loader);
             files.insert(files.end(), listed.begin(), listed.end());
@@ -189,9 +195,12 @@ int runAnalysis(const RuleRegistry& registry, const RuleDisableParser& disablePa
         const std::int64_t start = monotonicMilliseconds();
         std::uint32_t defectCount = 0;
         RunProfile profile;
-        for (const std::string& name : files)
+        for (const std::string& name : files) {
+            activity = "analysing the file.\nFilename: '" + name + "'";
             defectCount += analyseFile(name, registry, disableParser, globallyDisabled, loader,
                                        result, profile);
+        }
+        activity = "writing the summary.";
         const std::int64_t elapsed = monotonicMilliseconds() - start;
 
         status.print(summaryText(files.size(), defectCount, elapsed));
@@ -200,6 +209,10 @@ int runAnalysis(const RuleRegistry& registry, const RuleDisableParser& disablePa
         return 0;
     } catch (const exceptions::Exception& failure) {
         result.print(failure.getMessage());
+        return 1;
+    } catch (const std::bad_alloc&) {
+        // The texts of the file are freed by now, so there is room for the message.
+        result.print("Ran out of memory while " + activity);
         return 1;
     }
 }

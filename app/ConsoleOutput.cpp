@@ -1,18 +1,18 @@
 #include "app/ConsoleOutput.h"
 
+#include "util/StandardOutput.h"
+
 namespace app {
 
-ConsoleOutput::ConsoleOutput(std::ostream& stream, std::string resultPrefix,
-                             std::string sparePrefix, std::string statusPrefix)
-    : result_(stream, std::move(resultPrefix)), spare_(stream, std::move(sparePrefix)),
-      status_(stream, std::move(statusPrefix)) {}
+ConsoleOutput::ConsoleOutput(std::string resultPrefix, std::string sparePrefix,
+                             std::string statusPrefix)
+    : result_(std::move(resultPrefix)), spare_(std::move(sparePrefix)),
+      status_(std::move(statusPrefix)) {}
 
-ConsoleOutput::Channel::Channel(std::ostream& stream, std::string prefix)
-    : stream_(stream), prefix_(std::move(prefix)) {}
+ConsoleOutput::Channel::Channel(std::string prefix) : prefix_(std::move(prefix)) {}
 
 void ConsoleOutput::Channel::print(const std::string& text) {
-    stream_ << prefix_ << text;
-    stream_.flush();
+    util::writeStandardOutput(prefix_.empty() ? text : prefix_ + text);
 }
 
 } // namespace app

@@ -2,17 +2,15 @@
 
 #include "app/OutputSink.h"
 
-#include <ostream>
 #include <string>
 
 namespace app {
 
-/// The three channels over one stream; each print writes its channel's prefix and the text
-/// and flushes. A failed flush marks the stream bad and raises nothing.
+/// The three channels over standard output; each print writes its channel's prefix and the
+/// text at once. Output that the system refuses raises util::OutputFailure.
 class ConsoleOutput : public OutputSink {
   public:
-    ConsoleOutput(std::ostream& stream, std::string resultPrefix, std::string sparePrefix,
-                  std::string statusPrefix);
+    ConsoleOutput(std::string resultPrefix, std::string sparePrefix, std::string statusPrefix);
 
     OutputChannel& resultChannel() override { return result_; }
     OutputChannel& spareChannel() override { return spare_; }
@@ -21,11 +19,10 @@ class ConsoleOutput : public OutputSink {
   private:
     class Channel : public OutputChannel {
       public:
-        Channel(std::ostream& stream, std::string prefix);
+        explicit Channel(std::string prefix);
         void print(const std::string& text) override;
 
       private:
-        std::ostream& stream_;
         std::string prefix_;
     };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -18,6 +19,40 @@ void setLastErrorCode(int errorCode);
 
 /// Makes lastErrorCode() tell that a name is a directory where a file was expected.
 void setIsDirectoryError();
+
+/// Makes lastErrorCode() tell that a name is not one a file can have (it holds a zero byte).
+void setInvalidNameError();
+
+/// An error code of the program's own, for a name that is neither a regular file nor a
+/// folder (a named pipe, a device, a socket); systemErrorText gives its text.
+constexpr int kNotARegularFile = -20001;
+
+/// Makes lastErrorCode() answer kNotARegularFile.
+void setNotARegularFileError();
+
+/// Writes every byte to standard output, going on after partial writes and interrupted
+/// calls. Returns 0, or the C runtime's error number when the system refuses the bytes.
+int writeStandardOutput(const char* data, std::size_t size);
+
+/// The C runtime's text for one of its error numbers.
+std::string runtimeErrorText(int errorNumber);
+
+/// Whether a C runtime error number tells that the reader of a pipe has gone.
+bool isBrokenPipe(int errorNumber);
+
+/// The exit status of a run whose reader went away: that of a process that SIGPIPE ended.
+int brokenPipeExitStatus();
+
+/// From now on an interrupt (SIGINT or SIGTERM; Ctrl+C or Ctrl+Break on a Windows console)
+/// ends the process at once with status 128 plus the signal's number (130 for an interrupt,
+/// 143 for a termination request), except while output is being written: then the process
+/// ends as soon as that output is written whole, so a line is never cut. A signal that the
+/// process was started ignoring stays ignored.
+void installInterruptHandling();
+
+/// Marks the output under way (see installInterruptHandling).
+void beginOutput();
+void endOutput();
 
 /// The current working directory followed by the path separator, or nullopt on failure
 /// (the reason is then in lastErrorCode()).

@@ -1,7 +1,10 @@
 #include "platform/Platform.h"
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <signal.h>
 #include <unistd.h>
 #include <vector>
 
@@ -19,7 +22,17 @@ void setIsDirectoryError() {
     errno = EISDIR;
 }
 
+void setInvalidNameError() {
+    errno = EINVAL;
+}
+
+void setNotARegularFileError() {
+    errno = kNotARegularFile;
+}
+
 std::optional<std::string> systemErrorText(int errorCode) {
+    if (errorCode == kNotARegularFile)
+        return std::string("Not a regular file.");
 #if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 32))
     if (!strerrorname_np(errorCode))
         return std::nullopt; // glibc would answer "Unknown error N"
@@ -28,6 +41,73 @@ std::optional<std::string> systemErrorText(int errorCode) {
     if (!text)
         return std::nullopt;
     return std::string(text);
+}
+
+int writeStandardOutput(const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = write(STDOUT_FILENO, data, size);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+std::string runtimeErrorText(int errorNumber) {
+    return std::strerror(errorNumber);
+}
+
+bool isBrokenPipe(int errorNumber) {
+    return errorNumber == EPIPE;
+}
+
+int brokenPipeExitStatus() {
+    return 128 + SIGPIPE;
+}
+
+namespace {
+std::atomic<int> outputUnderWay{0};
+std::atomic<int> pendingSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free, "used from a signal handler");
+
+void onInterrupt(int signalNumber) {
+    if (outputUnderWay.load() != 0) {
+        pendingSignal.store(signalNumber);
+        // Another thread may have finished its output in between, without seeing the signal.
+        if (outputUnderWay.load() != 0)
+            return;
+    }
+    _exit(128 + signalNumber);
+}
+} // namespace
+
+void installInterruptHandling() {
+    struct sigaction action {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signalNumber : {SIGINT, SIGTERM}) {
+        // A signal that the parent ignores stays ignored, as for a job that a shell started
+        // in the background.
+        struct sigaction previous {};
+        if (sigaction(signalNumber, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN)
+            continue;
+        sigaction(signalNumber, &action, nullptr);
+    }
+}
+
+void beginOutput() {
+    outputUnderWay.store(1);
+}
+
+void endOutput() {
+    outputUnderWay.store(0);
+    if (const int signalNumber = pendingSignal.load())
+        _exit(128 + signalNumber);
 }
 
 std::optional<std::string> currentDirectoryWithSeparator() {

@@ -1,8 +1,9 @@
 #include "util/AssertionReporter.h"
 
+#include "util/StandardOutput.h"
+
 #include <ctime>
 #include <fstream>
-#include <iostream>
 
 namespace util {
 namespace {
@@ -54,12 +55,13 @@ void reportAssertion(const std::string& condition, const char* sourcePath, int l
     ++assertionCount;
     const std::string report =
         formatAssertionReport(condition, sourcePath, line, currentLocalTimeText());
-    std::cout << report << std::flush;
-    if (!std::cout)
-        std::cout.clear();
-    std::ofstream file(kReportFile, std::ios::binary | std::ios::app);
-    if (file)
-        file << report;
+    // The file first: a report that cannot reach standard output still reaches the file.
+    {
+        std::ofstream file(kReportFile, std::ios::binary | std::ios::app);
+        if (file)
+            file << report;
+    }
+    writeStandardOutput(report);
 }
 
 } // namespace util

@@ -23,8 +23,7 @@ const std::ios::iostate kAllFailures = std::ios::eofbit | std::ios::failbit | st
 /// Raises a stream's failure as a CouldNotLoadFileException once a stream step has failed.
 /// The system's error code is taken at once, before raising the stream's own exception can
 /// overwrite it, and put back for the message.
-void raiseIfFailed(std::ifstream& stream, const char* introduction,
-                   const std::string& fileName) {
+void raiseIfFailed(std::ifstream& stream, const char* introduction, const std::string& fileName) {
     if (stream.good())
         return;
     const int errorCode = platform::lastErrorCode();
@@ -49,20 +48,34 @@ std::string FileHelper::describeFailure(const std::string& introduction,
     } catch (const windows::file::CouldNotGetCurrentDirectoryException& e) {
         directory = "Couldn't get the current directory. Exception: " + e.getMessage();
     }
-    return introduction + "\nFilename: '" + fileName + "'" + "\nCurrent Working Directory: " +
-           directory + "\n" + systemText + "\nC++ exception: " + exceptionText;
+    return introduction + "\nFilename: '" + fileName + "'" +
+           "\nCurrent Working Directory: " + directory + "\n" + systemText +
+           "\nC++ exception: " + exceptionText;
 }
 
 void FileHelper::openForReading(std::ifstream& stream, const std::string& fileName) {
     const char* const introduction = "An error occured when trying to open the file for reading.";
     try {
         stream.exceptions(std::ios::goodbit);
+        const bool holdsZeroByte = fileName.find('\0') != std::string::npos;
+        std::error_code ignored;
+        const std::filesystem::file_status status =
+            holdsZeroByte ? std::filesystem::file_status()
+                          : std::filesystem::status(fileName, ignored);
         if (stream.is_open()) {
             stream.setstate(std::ios::failbit); // fails like a file that cannot be opened
+        } else if (holdsZeroByte) {
+            // The system would open the file the name ends at; this name names none.
+            platform::setInvalidNameError();
+            stream.setstate(std::ios::failbit);
+        } else if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+                   !std::filesystem::is_directory(status)) {
+            // A named pipe or a device would block the open or the read, or never end.
+            platform::setNotARegularFileError();
+            stream.setstate(std::ios::failbit);
         } else {
             stream.open(fileName, std::ios::in | std::ios::binary);
-            std::error_code ignored;
-            if (stream.good() && std::filesystem::is_directory(fileName, ignored)) {
+            if (stream.good() && std::filesystem::is_directory(status)) {
                 // Some systems open a directory like a file; it has no bytes to read.
                 platform::setIsDirectoryError();
                 stream.setstate(std::ios::failbit);
