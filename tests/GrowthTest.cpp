@@ -1,0 +1,59 @@
+// Every rule on long texts made of its own fragments, at 64 KB and at 256 KB: a rule whose
+// time grows much faster than the text (a search that runs on to the end of the text for
+// every candidate, say) fails here. A text that grows suspiciously is timed again at 1 MB:
+// caches and noise make small times jump once, a quadratic search keeps growing sixteen-fold.
+#include "tests/growth/GrowthTexts.h"
+#include "tests/growth/RuleTimer.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+namespace {
+
+using namespace quarvel::testing;
+
+constexpr std::size_t kSmall = 64 * 1024;
+constexpr std::size_t kLarge = 256 * 1024;
+constexpr std::size_t kLargest = 1024 * 1024;
+constexpr double kMostGrowth = 8;       // for four times the text; a quadratic search gives 16
+constexpr double kNoiseSeconds = 0.005; // at 256 KB: below this, a jump tells nothing
+
+class Growth : public testing::TestWithParam<std::int32_t> {};
+
+TEST_P(Growth, TimeGrowsWithTheTextNotFaster) {
+    std::ostringstream tooFast;
+    int texts = 0;
+    for (const GrowthText& text : growthTexts()) {
+        if (text.rule != GetParam())
+            continue;
+        ++texts;
+        const double small = ruleSeconds(text, kSmall);
+        const double large = ruleSeconds(text, kLarge);
+        if (large < kNoiseSeconds || large < kMostGrowth * small)
+            continue;
+        const double largeAgain = ruleSeconds(text, kLarge, 3);
+        const double largest = ruleSeconds(text, kLargest, 2);
+        if (largest >= 4 * kNoiseSeconds && largest >= kMostGrowth * largeAgain)
+            tooFast << "  rule " << text.rule << " " << text.name << ": " << small
+                    << " s at 64 KB, " << largeAgain << " s at 256 KB, " << largest
+                    << " s at 1 MB\n";
+    }
+    EXPECT_GT(texts, 0);
+    EXPECT_EQ(tooFast.str(), "") << "time grows faster than the text:\n" << tooFast.str();
+}
+
+std::vector<std::int32_t> rulesWithTexts() {
+    std::set<std::int32_t> rules;
+    for (const GrowthText& text : growthTexts())
+        rules.insert(text.rule);
+    return {rules.begin(), rules.end()};
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, Growth, testing::ValuesIn(rulesWithTexts()),
+                         [](const testing::TestParamInfo<std::int32_t>& info) {
+                             return "r" + std::to_string(info.param);
+                         });
+
+} // namespace

@@ -1,0 +1,33 @@
+#include "tests/growth/RuleTimer.h"
+
+#include "tests/support/RuleHarness.h"
+#include "util/parser/compiler/syntaxhighlighter/SourceViews.h"
+
+#include <algorithm>
+#include <ctime>
+
+namespace quarvel::testing {
+namespace {
+/// The processor time of this thread: unlike the wall clock, it does not count the time that
+/// other processes of a busy machine take.
+double threadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+} // namespace
+
+double ruleSeconds(const GrowthText& text, std::size_t size, int tries) {
+    const std::string raw = grown(text, size);
+    const auto views = util::parser::compiler::syntaxhighlighter::makeSourceViews(raw);
+    const auto& rule = ruleNumbered(text.rule);
+    double least = 1e300;
+    for (int i = 0; i < tries; ++i) {
+        const double start = threadSeconds();
+        const auto defects = checkViews(rule, views, "Grown.java");
+        least = std::min(least, threadSeconds() - start);
+    }
+    return least;
+}
+
+} // namespace quarvel::testing
