@@ -118,11 +118,17 @@ DefectList plainDuplicateImports(const std::string& raw) {
 }
 
 rc::Gen<std::string> importTexts() {
-    return textOf({"import", " ",  "  ",        "\t",          "\n",          "\r\n",
-                   "a",      "b",  ".",         ";",           "*",           "(",
-                   "{",      "x",  "import a;", "import  a;",  "import\ta;",  "import a.b;",
-                   " a.b;",  "\v", "import ;",  "import  ;",   "import a.*;", "/*c*/",
-                   "// c\n", "}",  "\"(\"",     "import \ta;", "class C {",   "import\n a.b;"});
+    return textOf({"import",      " ",           "  ",
+                   "\t",          "\n",          "\r\n",
+                   "a",           "b",           ".",
+                   ";",           "*",           "(",
+                   "{",           "x",           "import a;",
+                   "import  a;",  "import\ta;",  "import a.b;",
+                   " a.b;",       "\v",          "import ;",
+                   "import  ;",   "import a.*;", "/*c*/",
+                   "// c\n",      "}",           "\"(\"",
+                   "import \ta;", "class C {",   "importa;",
+                   "import (;",   "importa.b;",  "import\n a.b;"});
 }
 
 /// Many imports of a few names, with differing white space in front of the names, now and

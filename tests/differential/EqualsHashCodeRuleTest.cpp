@@ -74,7 +74,9 @@ rc::Gen<std::string> declarationTexts() {
                    "nt",
                    "i",
                    "boolean boolean equals(Object ",
-                   "boolean\n\ne"});
+                   "boolean\n\ne",
+                   "int/*c*/hashCode()",
+                   "boolean/*c*/equals(/*c*/Object/*c*/"});
 }
 
 RC_GTEST_PROP(EqualsHashCodeRule, FindsWhatThePlainAlgorithmFinds, ()) {

@@ -55,7 +55,8 @@ rc::Gen<std::string> finalizerTexts() {
                    "r",
                    "\t",
                    "\r\n",
-                   "Super"});
+                   "Super",
+                   "super finalize();"});
 }
 
 RC_GTEST_PROP(ExplicitFinalizerCallRule, FindsWhatThePlainAlgorithmFinds, ()) {

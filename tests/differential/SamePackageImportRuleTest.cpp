@@ -157,6 +157,11 @@ rc::Gen<std::string> packageTexts() {
                    "import p.q.r.A;",
                    "\v",
                    "import\t p.A;",
+                   "importp.A;",
+                   "package  ;",
+                   "import .A;",
+                   "package {;",
+                   "import {.A;",
                    "}"});
 }
 

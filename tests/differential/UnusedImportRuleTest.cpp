@@ -90,7 +90,8 @@ rc::Gen<std::string> manyImportTexts() {
     std::vector<std::string> body = imports;
     body.insert(body.end(), uses.begin(), uses.begin() + 20);
     body.insert(body.end(), {"/* N5 */", "\"N6\"", "xN7 ", "N8x ", "import p.N9", ";"});
-    return concatenated({textOfCount(120, body), textOf(uses), textOf({" ", "}", "\n", "N"})});
+    return concatenated(
+        {textOfCount(120, body), textOf(uses), textOf({" ", "}", "\n", "N", "N1", "N42"})});
 }
 
 rc::Gen<std::string> unusedImportTexts() {
