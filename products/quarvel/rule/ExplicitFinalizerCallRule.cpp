@@ -5,14 +5,12 @@
 
 namespace products::quarvel::rule {
 namespace {
-// The definition of the rule; group 1 is the qualifier, the empty group 2 marks an
-// unqualified call. Every match holds "finalize();", so the search below goes from one of
-// those to the next: with a dot and a word before it the match starts at that word (the
-// whole run of word bytes, back to where the search resumed), otherwise at "finalize"
-// itself. A search at every position would instead run \w+ to the end of every long word.
-const Pattern kFinalizeCall(R"((\w+)\.finalize\(\);|()finalize\(\);)",
-                            {{".finalize();", {{ByteSet::word(), 1, kNoPosition}}},
-                             {"finalize();"}});
+// The rule is the pattern "(\w+)\.finalize\(\);|()finalize\(\);", searched by hand: group 1
+// is the qualifier, the empty group 2 marks an unqualified call. Every match holds
+// "finalize();", so the search goes from one of those to the next: with a dot and a word
+// before it the match starts at that word (the whole run of word bytes, back to where the
+// search resumed), otherwise at "finalize" itself. (Trying the pattern at every position
+// would run \w+ to the end of every long word.)
 const char kMessage[] = "Explicit finalizer call.";
 const char kCall[] = "finalize();";
 const LiteralFinder kCallFinder(kCall);

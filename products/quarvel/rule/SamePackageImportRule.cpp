@@ -1,35 +1,21 @@
 #include "products/quarvel/rule/SamePackageImportRule.h"
 
+#include "products/quarvel/rule/ImportIndex.h"
 #include "products/quarvel/rule/PatternSearch.h"
 #include "products/quarvel/rule/TextScan.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <optional>
-#include <unordered_map>
-#include <utility>
-#include <vector>
 
 namespace products::quarvel::rule {
 namespace {
-// The definition of the rule. The search below gives its matches by hand: the lazy
-// stretch made the pattern search try every later import for every package declaration.
-// Instead every import is indexed once by the one name it can repeat (the text before the
-// last dot ahead of its first ';'), and a declaration looks only at the imports of its own
-// name.
-const Pattern kSamePackageImport(R"(package\s+([^;]+);[^\(\{]*?import\s+\1\.[^\.]+;)",
-                                 {{"package"}});
+// The rule is the pattern "package\s+([^;]+);[^\(\{]*?import\s+\1\.[^\.]+;", searched by
+// hand: the lazy stretch made a pattern search try every later import for every package
+// declaration. Instead every import is indexed once by the one name it can repeat, and a
+// declaration looks only at the imports of its own name.
 const char kMessage[] = "Importing classes from current package.";
 const std::string kPackageWord = "package";
 const LiteralFinder kPackageWordFinder(kPackageWord);
-const std::string kImportWord = "import";
-const LiteralFinder kImportWordFinder(kImportWord);
-
-std::size_t skipSpaces(const std::string& code, std::size_t at) {
-    while (at < code.size() && isBlank(code[at]))
-        ++at;
-    return at;
-}
 
 /// Bytes shared by the ends of code[aBegin, aEnd) and code[bBegin, bEnd).
 std::size_t commonSuffixLength(const std::string& code, std::size_t aBegin, std::size_t aEnd,
@@ -41,45 +27,17 @@ std::size_t commonSuffixLength(const std::string& code, std::size_t aBegin, std:
     return length;
 }
 
-/// An import that can repeat a package name: the keyword's position, the start of the name
-/// after the white space, and the dot the package name must end at.
-struct IndexedImport {
-    std::size_t keyword;
-    std::size_t name;
-    std::size_t dot;
-};
-
-/// Every import with white space after the keyword, keyed by the length and hash of the one
-/// package name it can repeat: "\.[^\.]+;" after that name needs a dot with no other dot
-/// before the next ';', and the name holds no ';', so the dot is the last one before the
-/// first ';' after the name. Each list is in increasing order.
-class ImportIndex {
+/// The package name an import can repeat ends where "\.[^\.]+;" can follow it: the name
+/// holds no ';', and the last part needs a dot with no other dot before the next ';', so
+/// that dot is the last one before the first ';' after the name. Imports that share that
+/// ';' share the dot, which is looked for once.
+class PackageNameEnds {
   public:
-    explicit ImportIndex(const std::string& code)
-        : code_(code), hashes_(code), semicolons_(code, ";"),
-          next_(kImportWordFinder.find(code, 0)) {}
-
-    /// The imports before `limit` whose package name may be the stretch [begin, end).
-    /// Imports are indexed only as far as the limits asked for.
-    const std::vector<IndexedImport>& repeating(std::size_t begin, std::size_t end,
-                                                std::size_t limit) {
-        for (; next_ != kNoPosition && next_ < limit;
-             next_ = kImportWordFinder.find(code_, next_ + 1))
-            add(next_);
-        static const std::vector<IndexedImport> none;
-        const auto found = imports_.find({end - begin, hashes_.of(begin, end)});
-        return found == imports_.end() ? none : found->second;
-    }
-
-  private:
-    void add(std::size_t at) {
-        const std::size_t spaceStart = at + kImportWord.size();
-        const std::size_t name = skipSpaces(code_, spaceStart);
-        if (name == spaceStart)
-            return;
+    explicit PackageNameEnds(const std::string& code) : code_(code), semicolons_(code, ";") {}
+    std::size_t of(std::size_t name) {
         const std::size_t semicolon = semicolons_.from(name);
         if (semicolon == kNoPosition)
-            return;
+            return ImportIndex::kNoKey;
         if (semicolon != lastSemicolon_) {
             lastSemicolon_ = semicolon;
             lastDot_ = kNoPosition;
@@ -90,24 +48,14 @@ class ImportIndex {
                 }
             }
         }
-        if (lastDot_ != kNoPosition && lastDot_ >= name)
-            imports_[{lastDot_ - name, hashes_.of(name, lastDot_)}].push_back({at, name, lastDot_});
+        return lastDot_ != kNoPosition && lastDot_ >= name ? lastDot_ : ImportIndex::kNoKey;
     }
 
   private:
-    struct KeyHash {
-        std::size_t operator()(const std::pair<std::size_t, std::uint64_t>& key) const {
-            return static_cast<std::size_t>(key.second ^ (key.first * 0x9e3779b97f4a7c15ULL));
-        }
-    };
     const std::string& code_;
-    StretchHashes hashes_;
     NextOf semicolons_;
-    std::size_t next_;                        // the next import to index
-    std::size_t lastSemicolon_ = kNoPosition; // the first ';' after the last indexed name
+    std::size_t lastSemicolon_ = kNoPosition; // the first ';' after the last name asked for
     std::size_t lastDot_ = kNoPosition;       // the last dot before it, if after that name
-    std::unordered_map<std::pair<std::size_t, std::uint64_t>, std::vector<IndexedImport>, KeyHash>
-        imports_;
 };
 
 /// The end of "\.[^\.]+;" at the dot of an import: the last ';' before the next dot.
@@ -147,27 +95,24 @@ std::optional<std::size_t> chosenMatchEnd(const std::string& code, ImportIndex& 
                                           ImportEnds& importEnds, std::size_t begin,
                                           std::size_t semicolon, std::size_t stretchEnd) {
     const std::size_t spaceBegin = begin + kPackageWord.size();
-    const std::size_t nameBegin = skipSpaces(code, spaceBegin);
+    const std::size_t nameBegin = skipBlanks(code, spaceBegin);
     const std::size_t nameLength = semicolon - nameBegin;
     const std::size_t maxLead = nameBegin - spaceBegin - 1;
     const std::size_t minLead = nameLength == 0 ? 1 : 0; // the group is never empty
 
     std::optional<std::size_t> bestEnd;
     std::optional<std::size_t> acceptedLead; // the largest lead accepted so far
-    const std::vector<IndexedImport>& imports = index.repeating(nameBegin, semicolon, stretchEnd);
-    auto it = std::upper_bound(
-        imports.begin(), imports.end(), semicolon,
-        [](std::size_t position, const IndexedImport& i) { return position < i.keyword; });
-    for (; it != imports.end() && it->keyword < stretchEnd; ++it) {
-        const std::size_t spaceStart = it->keyword + kImportWord.size();
+    for (const IndexedImport& import :
+         index.repeating(nameBegin, semicolon, semicolon, stretchEnd)) {
+        const std::size_t spaceStart = import.keyword + ImportIndex::kKeywordLength;
         const std::size_t lead =
-            std::min({commonSuffixLength(code, spaceBegin, nameBegin, spaceStart, it->name),
-                      it->name - spaceStart - 1, maxLead});
+            std::min({commonSuffixLength(code, spaceBegin, nameBegin, spaceStart, import.name),
+                      import.name - spaceStart - 1, maxLead});
         if (lead < minLead || (acceptedLead && lead <= *acceptedLead))
             continue;
-        if (code.compare(it->name, nameLength, code, nameBegin, nameLength) != 0)
+        if (code.compare(import.name, nameLength, code, nameBegin, nameLength) != 0)
             continue; // the same hash only
-        if (const auto end = importEnds.after(it->dot)) {
+        if (const auto end = importEnds.after(import.keyEnd)) {
             bestEnd = std::max(bestEnd.value_or(0), *end);
             acceptedLead = lead;
             if (lead == maxLead)
@@ -184,11 +129,12 @@ DefectList SamePackageImportRule::checkCode(const std::string& code,
         LineCounter lines(code);
         NextOf semicolons(code, ";");
         NextOf stretchEnds(code, "({");
+        PackageNameEnds packageNameEnds(code);
         std::optional<ImportIndex> index;
         std::optional<ImportEnds> importEnds;
         for (std::size_t start = kPackageWordFinder.find(code, 0); start != kNoPosition;) {
             const std::size_t spaceBegin = start + kPackageWord.size();
-            const std::size_t nameBegin = skipSpaces(code, spaceBegin);
+            const std::size_t nameBegin = skipBlanks(code, spaceBegin);
             std::optional<std::size_t> end;
             if (nameBegin > spaceBegin) {
                 const std::size_t semicolon = semicolons.from(nameBegin);
@@ -196,7 +142,8 @@ DefectList SamePackageImportRule::checkCode(const std::string& code,
                     break; // no declaration from here on has a name
                 if (semicolon > spaceBegin + 1) {
                     if (!index) {
-                        index.emplace(code);
+                        index.emplace(code,
+                                      [&](std::size_t name) { return packageNameEnds.of(name); });
                         importEnds.emplace(code);
                     }
                     const std::size_t stretchEnd =

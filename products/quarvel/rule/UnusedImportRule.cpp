@@ -9,11 +9,10 @@
 
 namespace products::quarvel::rule {
 namespace {
-// The definition of the rule. [^;]+ cannot pass the first ';' after "import", so a
-// candidate matches exactly when white space follows the keyword and that ';' ends a dot
-// and a run of word bytes, with at least one byte between the white space and the dot;
-// the group is that run. The search below tests this by hand, finding each ';' once.
-const Pattern kImportedName(R"(import\s+[^;]+\.([_\w]+);)", {{"import"}});
+// The rule is the pattern "import\s+[^;]+\.([_\w]+);", searched by hand: [^;]+ cannot pass
+// the first ';' after "import", so a candidate matches exactly when white space follows the
+// keyword and that ';' ends a dot and a run of word bytes, with at least one byte between
+// the white space and the dot; the group is that run.
 const char kMessage[] = "Unused import statement.";
 const char kImport[] = "import";
 const LiteralFinder kImportFinder(kImport);
@@ -102,14 +101,11 @@ DefectList UnusedImportRule::checkCode(const std::string& code, const std::strin
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
         NameUses uses(code);
-        std::size_t semicolon = kNoPosition;
+        NextOf semicolons(code, ";");
         for (std::size_t start = kImportFinder.find(code, 0); start != kNoPosition;) {
-            const std::size_t afterKeyword = start + kImportLength;
-            if (semicolon == kNoPosition || semicolon < afterKeyword) {
-                semicolon = code.find(';', afterKeyword);
-                if (semicolon == kNoPosition)
-                    break; // no candidate from here on can reach a ';'
-            }
+            const std::size_t semicolon = semicolons.from(start + kImportLength);
+            if (semicolon == kNoPosition)
+                break; // no candidate from here on can reach a ';'
             std::size_t resume = start + 1;
             if (const auto name = importedNameStart(code, start, semicolon)) {
                 if (!uses.usedAfter(code.substr(*name, semicolon - *name), semicolon))

@@ -5,10 +5,9 @@
 
 namespace products::quarvel::rule {
 namespace {
-// The definition of the rule. [^;]+ cannot pass the first ';' after "import", so a
-// candidate matches exactly when that ';' follows a '*' with at least one byte between
-// the keyword and the '*'; the search below tests this by hand, finding each ';' once.
-const Pattern kWildcardImport(R"(import\s*[^;]+\*;)", {{"import"}});
+// The rule is the pattern "import\s*[^;]+\*;", searched by hand: [^;]+ cannot pass the
+// first ';' after "import", so a candidate matches exactly when that ';' follows a '*' with
+// at least one byte between the keyword and the '*'.
 const char kMessage[] = "Wildcard import declaration.";
 const char kImport[] = "import";
 const LiteralFinder kImportFinder(kImport);
@@ -19,14 +18,12 @@ DefectList WildcardImportRule::checkCode(const std::string& code,
                                          const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
-        std::size_t semicolon = kNoPosition;
+        NextOf semicolons(code, ";");
         for (std::size_t start = kImportFinder.find(code, 0); start != kNoPosition;) {
             const std::size_t afterKeyword = start + kImportLength;
-            if (semicolon == kNoPosition || semicolon < afterKeyword) {
-                semicolon = code.find(';', afterKeyword);
-                if (semicolon == kNoPosition)
-                    break; // no candidate from here on can reach a ';'
-            }
+            const std::size_t semicolon = semicolons.from(afterKeyword);
+            if (semicolon == kNoPosition)
+                break; // no candidate from here on can reach a ';'
             std::size_t resume = start + 1;
             if (semicolon >= afterKeyword + 2 && code[semicolon - 1] == '*') {
                 defects.push_back({fileName, lines.lineAt(start), kMessage});
