@@ -74,7 +74,7 @@ class AnchorCandidates {
         if (memo_.literalLookedFrom == kNoPosition || position < memo_.literalLookedFrom ||
             memo_.literalAt < position) {
             memo_.literalLookedFrom = position;
-            memo_.literalAt = anchor_.finder.find(text_, position);
+            memo_.literalAt = anchor_.finder.find(text_, position, to_);
         }
         return memo_.literalAt;
     }
