@@ -108,7 +108,11 @@ const std::vector<std::string> kPieces = {"case 1:",
                                           "s = \"break\";",
                                           "case 'a':",
                                           "switch",
-                                          "abcdefghijklmnopqrstuvwxyz;"};
+                                          "abcdefghijklmnopqrstuvwxyz;",
+                                          ":",
+                                          "(",
+                                          "switch (",
+                                          "switch (case 3:) {}"};
 
 /// A switch statement: labels, statements, remarks, noise and, down to three levels, nested
 /// switches.
