@@ -112,7 +112,9 @@ const std::vector<std::string> kPieces = {"case 1:",
                                           ":",
                                           "(",
                                           "switch (",
-                                          "switch (case 3:) {}"};
+                                          "switch (case 3:) {}",
+                                          "case ;:",
+                                          "case :"};
 
 /// A switch statement: labels, statements, remarks, noise and, down to three levels, nested
 /// switches.
