@@ -85,6 +85,8 @@ std::string hostileText(const std::string& name) {
         return repeatedUpTo("import a.", kMegabyte);
     if (name == "AddsWithoutSemicolon")
         return repeatedUpTo(".add(\"North\"", kMegabyte);
+    if (name == "BlanksAfterCode")
+        return "x" + repeatedUpTo(" \t", kMegabyte);
     if (name == "OneLongWord")
         return std::string(kMegabyte, 'w') + ".finalize();";
     if (name == "CallsWithoutBody")
@@ -162,7 +164,8 @@ TEST(HostileInputs, EveryRuleFinishesItsSearch) {
 TEST(HostileInputs, NestedBlocksAndLongRunsStayLinear) {
     expectNoFailedChecks({"NestedSwitches", "NestedSwitchesWithDefault", "CaseLabelsWithSpaces",
                           "StringComparisons", "EqualsHeadersWithoutBody", "NestedFinallyBlocks",
-                          "NestedFinalizers", "NestedEqualsMethods", "NestedThreadClasses"});
+                          "NestedFinalizers", "NestedEqualsMethods", "NestedThreadClasses",
+                          "BlanksAfterCode"});
 }
 
 } // namespace

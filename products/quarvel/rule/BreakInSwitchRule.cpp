@@ -32,9 +32,7 @@ std::optional<Span> nextSwitch(const std::string& text, std::size_t from, std::s
                                NextOf& openBraces) {
     for (std::size_t at = kSwitchWord.find(text, from, end); at != std::string::npos;
          at = kSwitchWord.find(text, at + 1, end)) {
-        std::size_t open = at + 6;
-        while (open < end && isBlank(text[open]))
-            ++open;
+        const std::size_t open = skipBlanks(text, at + 6, end);
         if (open >= end || text[open] != '(')
             continue;
         const std::size_t brace = openBraces.from(open + 1);
@@ -105,13 +103,36 @@ WorkText blankNestedSwitches(const std::string& raw, std::size_t bodyStart, std:
     return work;
 }
 
+/// The first "case" label at or after a position of a work text: "case", white space, a value
+/// without white space, ";" or ":", and ":".
+struct FindCaseLabel {
+    const std::string* work;
+    std::size_t operator()(std::size_t from) const {
+        for (std::size_t at = kCaseWord.find(*work, from); at != std::string::npos;
+             at = kCaseWord.find(*work, at + 1)) {
+            const std::size_t value = skipBlanks(*work, at + 4);
+            if (value == at + 4)
+                continue;
+            std::size_t i = value;
+            while (i < work->size() && !isBlank((*work)[i]) && (*work)[i] != ';' &&
+                   (*work)[i] != ':')
+                ++i;
+            if (i < work->size() && (*work)[i] == ':')
+                return at;
+        }
+        return std::string::npos;
+    }
+};
+
 /// The matches of the case pattern in a work text, one after the other. A section starts at
-/// "case" and white space and runs from the first ":" after it to the next label: "case",
-/// white space, a value without white space, ";" or ":", and ":"; or "default:". The label
-/// the lazy pattern ends at is the first such label, so each is looked for once, in order.
+/// "case" and white space and runs from the first ":" after it to the next label: a "case"
+/// label or "default:". The label the lazy pattern ends at is the first such label, so each
+/// is looked for once, in order.
 class CaseSections {
   public:
-    explicit CaseSections(const std::string& work) : work_(work), colons_(work, ":") {}
+    explicit CaseSections(const std::string& work)
+        : work_(work), colons_(work, ":"), caseLabels_(FindCaseLabel{&work}),
+          defaultLabels_(work, kDefaultLabel) {}
 
     struct Section {
         std::size_t caseWord;
@@ -128,7 +149,8 @@ class CaseSections {
             const std::size_t colon = colons_.from(at + 5);
             if (colon == std::string::npos)
                 return std::nullopt; // no later "case" has a colon either
-            const std::size_t label = nextLabel(colon + 1);
+            const std::size_t label =
+                std::min(caseLabels_.from(colon + 1), defaultLabels_.from(colon + 1));
             if (label == std::string::npos)
                 return std::nullopt; // nor a label after it
             return Section{at, colon + 1, label};
@@ -137,45 +159,10 @@ class CaseSections {
     }
 
   private:
-    /// The first label at or after `from`: the nearer of the next "case" label and the next
-    /// "default:". Asked for growing positions, each remembers its last answer.
-    std::size_t nextLabel(std::size_t from) {
-        if (from > caseLabel_ || caseLabelAskedFrom_ == std::string::npos ||
-            from < caseLabelAskedFrom_) {
-            caseLabelAskedFrom_ = from;
-            caseLabel_ = nextCaseLabel(from);
-        }
-        if (from > defaultLabel_ || defaultAskedFrom_ == std::string::npos ||
-            from < defaultAskedFrom_) {
-            defaultAskedFrom_ = from;
-            defaultLabel_ = kDefaultLabel.find(work_, from);
-        }
-        return std::min(caseLabel_, defaultLabel_);
-    }
-
-    std::size_t nextCaseLabel(std::size_t from) const {
-        for (std::size_t at = kCaseWord.find(work_, from); at != std::string::npos;
-             at = kCaseWord.find(work_, at + 1)) {
-            std::size_t i = at + 4;
-            const std::size_t blanks = i;
-            while (i < work_.size() && isBlank(work_[i]))
-                ++i;
-            if (i == blanks)
-                continue;
-            while (i < work_.size() && !isBlank(work_[i]) && work_[i] != ';' && work_[i] != ':')
-                ++i;
-            if (i < work_.size() && work_[i] == ':')
-                return at;
-        }
-        return std::string::npos;
-    }
-
     const std::string& work_;
     NextOf colons_;
-    std::size_t caseLabelAskedFrom_ = std::string::npos;
-    std::size_t caseLabel_ = std::string::npos;
-    std::size_t defaultAskedFrom_ = std::string::npos;
-    std::size_t defaultLabel_ = std::string::npos;
+    FirstFrom<FindCaseLabel> caseLabels_;
+    NextLiteral defaultLabels_;
 };
 
 /// True when the section does something and then runs into the next label.

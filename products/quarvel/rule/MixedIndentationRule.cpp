@@ -4,6 +4,7 @@
 #include "products/quarvel/rule/TextScan.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace products::quarvel::rule {
 namespace {
@@ -22,44 +23,42 @@ DefectList MixedIndentationRule::checkCode(const std::string& code,
                                            const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         // A run never holds a line feed, so every line feed starts one match.
+        const auto forEachIndentation = [&](auto onRun) {
+            forEachByteOf(code, '\n', '\n', 0, code.size(), [&](std::size_t lineFeed) {
+                onRun(util::indentationAt(code, lineFeed + 1));
+                return true;
+            });
+        };
         std::uint32_t tabIndented = 0;
         std::uint32_t spaceIndented = 0;
-        forEachByteOf(code, '\n', '\n', 0, code.size(), [&](std::size_t lineFeed) {
-            const util::IndentationRun run = util::indentationAt(code, lineFeed + 1);
-            if (run.hasTab && !run.hasSpace)
-                ++tabIndented;
-            else if (run.hasSpace && !run.hasTab)
-                ++spaceIndented;
-            return true;
+        // Where the indentations that hold a tab end: few, in the usual file.
+        std::vector<std::size_t> withTab;
+        forEachIndentation([&](const util::IndentationRun& run) {
+            tabIndented += run.hasTab && !run.hasSpace;
+            spaceIndented += run.hasSpace && !run.hasTab;
+            if (run.hasTab)
+                withTab.push_back(run.end);
         });
 
         // A tie, and a file without indented lines, count as indented with spaces.
         const bool spaceStyle = spaceIndented >= tabIndented;
-        const char wrong = spaceStyle ? '\t' : ' ';
         const std::string message = std::string(kMessageStart) +
                                     (spaceStyle ? kTabFound : kSpaceFound) + kStyleStart +
                                     (spaceStyle ? kSpaceStyle : kTabStyle) + kMessageEnd;
-        // Every indentation that holds the wrong byte, in order: each occurrence of that
-        // byte is looked at once, and the rest of its line is skipped once it has counted.
-        std::int32_t line = 1;
-        std::size_t counted = 0; // the line feeds before here are in `line`
-        std::size_t skipTo = 0;
-        forEachByteOf(code, wrong, wrong, 0, code.size(), [&](std::size_t at) {
-            if (at < skipTo)
-                return true;
-            std::size_t lineFeed = at;
-            while (lineFeed > 0 && (code[lineFeed - 1] == ' ' || code[lineFeed - 1] == '\t'))
-                --lineFeed;
-            if (lineFeed == 0 || code[lineFeed - 1] != '\n')
-                return true; // not in an indentation
-            --lineFeed;
-            const std::size_t end = util::indentationAt(code, lineFeed + 1).end;
-            line += static_cast<std::int32_t>(countByte(code, '\n', counted, end));
-            counted = end;
-            defects.push_back({fileName, line, message});
-            skipTo = end;
-            return true;
-        });
+        // Reported at the indented line itself, not at the line the line feed ends.
+        LineCounter lines(code);
+        const auto report = [&](std::size_t end) {
+            defects.push_back({fileName, lines.lineAt(end), message});
+        };
+        if (spaceStyle) {
+            for (const std::size_t end : withTab)
+                report(end);
+        } else {
+            forEachIndentation([&](const util::IndentationRun& run) {
+                if (run.hasSpace)
+                    report(run.end);
+            });
+        }
     });
 }
 

@@ -7,30 +7,29 @@
 
 namespace products::quarvel::rule {
 namespace {
-// The definition of the rule. Neither [^;]* can pass the first ';' after ".add(", so a
-// candidate matches exactly when that ';' follows a ')' and one of the literals fits
-// between the parenthesis and that ')'; the search below tests this by hand, looking for
-// the literals once per ';' instead of once per candidate.
-const Pattern kAddWithConstraint(R"(\.add\([^;]*("Center"|"North"|"East"|"West"|"South")[^;]*\);)",
-                                 {{".add("}});
+// Reports each match of "\.add\([^;]*("Center"|"North"|"East"|"West"|"South")[^;]*\);".
+// Neither [^;]* can pass the first ';' after ".add(", so a call matches exactly when that ';'
+// follows a ')' and one of the literals fits between the parenthesis and that ')'. Every
+// later ".add(" before the same ';' sees the same ';' and less room, so once a call is
+// decided the search goes on after its ';', matched or not.
 const char kMessage[] = "Do not use String literals when adding components.";
 const char kAdd[] = ".add(";
 const LiteralFinder kAddFinder(kAdd);
 const std::size_t kAddLength = sizeof(kAdd) - 1;
 const std::string kConstraints[] = {"\"Center\"", "\"North\"", "\"East\"", "\"West\"", "\"South\""};
 
-/// The last start in [from, close) of a literal that ends at or before `close`, or
-/// kNoPosition.
-std::size_t lastConstraintStart(const std::string& raw, std::size_t from, std::size_t close) {
-    for (std::size_t at = close; at > from;) {
-        --at;
+/// True when one of the literals stands wholly in [from, to).
+bool holdsConstraint(const std::string& raw, std::size_t from, std::size_t to) {
+    const auto end = raw.begin() + static_cast<std::ptrdiff_t>(to);
+    for (auto quote = std::find(raw.begin() + static_cast<std::ptrdiff_t>(from), end, '"');
+         quote != end; quote = std::find(quote + 1, end, '"')) {
+        const std::size_t at = static_cast<std::size_t>(quote - raw.begin());
         for (const std::string& constraint : kConstraints) {
-            if (at + constraint.size() <= close &&
-                raw.compare(at, constraint.size(), constraint) == 0)
-                return at;
+            if (to - at >= constraint.size() && raw.compare(at, constraint.size(), constraint) == 0)
+                return true;
         }
     }
-    return kNoPosition;
+    return false;
 }
 } // namespace
 
@@ -38,24 +37,14 @@ DefectList StringLayoutConstraintRule::checkRaw(const std::string& raw,
                                                 const std::string& fileName) const {
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(raw);
-        std::size_t semicolon = kNoPosition;  // the ';' the last candidate reached
-        std::size_t constraint = kNoPosition; // the last literal before it that fits
         for (std::size_t start = kAddFinder.find(raw, 0); start != kNoPosition;) {
             const std::size_t inside = start + kAddLength;
-            if (semicolon == kNoPosition || semicolon < inside) {
-                semicolon = raw.find(';', inside);
-                if (semicolon == kNoPosition)
-                    break; // no candidate from here on can reach a ';'
-                constraint = semicolon > inside && raw[semicolon - 1] == ')'
-                                 ? lastConstraintStart(raw, inside, semicolon - 1)
-                                 : kNoPosition;
-            }
-            std::size_t resume = start + 1;
-            if (constraint != kNoPosition && constraint >= inside) {
+            const std::size_t semicolon = raw.find(';', inside);
+            if (semicolon == kNoPosition)
+                return; // no call from here on reaches a ';'
+            if (raw[semicolon - 1] == ')' && holdsConstraint(raw, inside, semicolon - 1))
                 defects.push_back({fileName, lines.lineAt(start), kMessage});
-                resume = semicolon + 1;
-            }
-            start = kAddFinder.find(raw, resume);
+            start = kAddFinder.find(raw, semicolon + 1);
         }
     });
 }
