@@ -4,6 +4,10 @@
 # per text, with the profiling build. Prints, for each text, the slowest rule and its time
 # per megabyte, and at the end the worst of them all and the texts, if any, on which a rule
 # reported a failed internal check (a search that gave up).
+# Then times every rule on the growth texts (the rule's own fragments repeated: headers
+# without bodies, bodies without headers, unclosed brackets, literals and comments, nesting)
+# at 1, 4 and 16 MB, and prints the slowest in seconds per megabyte at each size and the
+# largest growth (QUARVEL_GROWTH_SIZES="1 4 16" to choose the sizes, "" to skip).
 #   bench/hostile.sh [MEGABYTES]     (default 1)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -122,3 +126,12 @@ for name, text in texts.items():
 print(f'\nworst: rule {worst[1]} on {worst[2]}, {worst[0]:.3f} s per MB')
 print(f'failed internal checks: {", ".join(failed_checks) if failed_checks else "none"}')
 PY
+
+growth_sizes=${QUARVEL_GROWTH_SIZES-1 4 16}
+if [ -n "$growth_sizes" ]; then
+  cmake -S . -B build-bench-growth -G Ninja > /dev/null
+  cmake --build build-bench-growth --target growth_bench > /dev/null
+  echo
+  # shellcheck disable=SC2086
+  build-bench-growth/tests/growth_bench $growth_sizes
+fi
