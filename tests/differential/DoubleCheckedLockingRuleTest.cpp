@@ -28,6 +28,8 @@ struct Reach {
     /// Matches whose group 1 is not the longest that the outer test allows: white space
     /// before its "==" is left out so that the repeated test can match.
     std::size_t shortenedGroups = 0;
+    /// Matches whose last "new" is followed at once by a ";" or the "}" that ends them.
+    std::size_t newAtLimit = 0;
 };
 
 DefectList plainBrokenDoubleLocks(const std::string& raw, Reach* reach = nullptr) {
@@ -39,6 +41,8 @@ DefectList plainBrokenDoubleLocks(const std::string& raw, Reach* reach = nullptr
         const auto group = m.group(1);
         seen.longGroups += group.length() > kShortStretch ? 1 : 0;
         seen.shortenedGroups += code[group.end] != '=' ? 1 : 0;
+        const std::size_t lastNew = code.rfind("new", m.end());
+        seen.newAtLimit += code[lastNew + 3] == ';' || lastNew + 4 == m.end() ? 1 : 0;
         return m.end();
     });
     if (reach)
@@ -141,8 +145,12 @@ rc::Gen<std::string> idiom() {
                 *rc::gen::elementOf(std::vector<std::string>{"this", "", "C.class", "a.b("}) + ")" +
                 *blanks() + "{" + *blanks() + "if" + *blanks() + "(" + *repeated(tested) +
                 *blanks() + "==" + *blanks() + "null" + *blanks() + ")" + *blanks();
-        text += *textOfCount(static_cast<std::size_t>(*rc::gen::inRange(0, 8)),
-                             {"{", " ", "x = ", "new X()", ";", "}", "new", "\n", "=", ")"});
+        text += *rc::gen::weightedOneOf<std::string>(
+            {{3, textOfCount(static_cast<std::size_t>(*rc::gen::inRange(0, 8)),
+                             {"{", " ", "x = ", "new X()", ";", "}", "new", "\n", "=", ")"})},
+             {1, rc::gen::elementOf(std::vector<std::string>{"new;}", "new}", "{new X();}", ";new}",
+                                                             "new X()\n}", "x=new;y;}",
+                                                             "new X(); }"})}});
         return text;
     });
 }
@@ -169,10 +177,12 @@ TEST(DoubleCheckedLockingRule, GeneratedTextsReachLongAndShortenedGroups) {
         reported += plainBrokenDoubleLocks(raw, &reach).size();
         total.longGroups += reach.longGroups;
         total.shortenedGroups += reach.shortenedGroups;
+        total.newAtLimit += reach.newAtLimit;
     }
     EXPECT_GT(reported, 200u);
     EXPECT_GT(total.longGroups, 20u);
     EXPECT_GT(total.shortenedGroups, 30u);
+    EXPECT_GT(total.newAtLimit, 30u);
 }
 
 } // namespace

@@ -29,13 +29,22 @@ struct Reach {
     std::size_t unclosedBodies = 0;
     std::size_t scannedForBraces = 0;
     std::size_t matchesAfterIndex = 0;
+    /// Matches with a single byte between the white space after "Object" and the "{", and
+    /// matches that start where the one before them ended.
+    std::size_t shortTails = 0;
+    std::size_t adjacentMatches = 0;
 };
 
 DefectList plainEqualsWithoutGetClass(const std::string& raw, Reach* reach = nullptr) {
     const std::string code = util::parser::compiler::syntaxhighlighter::makeSourceViews(raw).code;
     Reach seen;
     DefectList defects;
+    std::size_t lastEnd = std::string::npos;
     plainForEachMatch(kEqualsWithBody, code, [&](const Match& m) -> Resume {
+        const std::size_t brace = m.end() - 2;
+        seen.shortTails += code.rfind("Object", brace) + 8 == brace ? 1 : 0;
+        seen.adjacentMatches += m.begin() == lastEnd ? 1 : 0;
+        lastEnd = m.end();
         if (m.groupText(code, 1).find("final") != std::string::npos ||
             code.find("final class") != std::string::npos) {
             ++seen.finalMethods;
@@ -101,11 +110,23 @@ rc::Gen<std::string> equalsTexts() {
     return textOf(kEqualsFragments);
 }
 
+/// Texts with "final class" in one place, followed by white space or not, or with words that
+/// only look like it.
 rc::Gen<std::string> equalsTextsInFinalClasses() {
-    std::vector<std::string> fragments = kEqualsFragments;
-    fragments.push_back("final class ");
-    fragments.push_back("final class");
-    return textOf(fragments);
+    return concatenated({equalsTexts(),
+                         rc::gen::elementOf(std::vector<std::string>{
+                             "final class ", "final class\n", "final class{", "final classes ",
+                             "final  class ", "finalclass "}),
+                         equalsTexts()});
+}
+
+/// Method headers among semicolons and braces, some without their parentheses' ends or their
+/// bodies, some ending right where the next match starts: a match's tail can then run over
+/// other headers, and matches follow one another closely.
+rc::Gen<std::string> equalsHeaders() {
+    return textOf({" boolean equals(Object o) {x;", " boolean equals(Object o{;",
+                   ";boolean equals(Object o}", " boolean equals(Object o", "{", "}", ";", " ", "x",
+                   "(", "final ", "getClass()", ") {"});
 }
 
 /// Equals methods nested in one another through anonymous classes, each with a long body of
@@ -140,8 +161,10 @@ rc::Gen<std::string> nestedEqualsMethods() {
 }
 
 rc::Gen<std::string> equalsWithoutGetClassTexts() {
-    return rc::gen::weightedOneOf<std::string>(
-        {{6, equalsTexts()}, {1, equalsTextsInFinalClasses()}, {2, nestedEqualsMethods()}});
+    return rc::gen::weightedOneOf<std::string>({{6, equalsTexts()},
+                                                {2, equalsTextsInFinalClasses()},
+                                                {3, equalsHeaders()},
+                                                {3, nestedEqualsMethods()}});
 }
 
 RC_GTEST_PROP(EqualsWithoutGetClassRule, FindsWhatThePlainAlgorithmFinds, ()) {
@@ -157,6 +180,8 @@ TEST(EqualsWithoutGetClassRule, GeneratedTextsReachNestedBodiesAndTheBracketInde
         Reach reach;
         reported += plainEqualsWithoutGetClass(raw, &reach).size();
         total.finalMethods += reach.finalMethods;
+        total.shortTails += reach.shortTails;
+        total.adjacentMatches += reach.adjacentMatches;
         total.withGetClass += reach.withGetClass;
         total.unclosedBodies += reach.unclosedBodies;
         total.matchesAfterIndex += reach.matchesAfterIndex;
@@ -164,6 +189,8 @@ TEST(EqualsWithoutGetClassRule, GeneratedTextsReachNestedBodiesAndTheBracketInde
     }
     EXPECT_GT(reported, 100u);
     EXPECT_GT(total.finalMethods, 50u);
+    EXPECT_GT(total.shortTails, 50u);
+    EXPECT_GT(total.adjacentMatches, 50u);
     EXPECT_GT(total.withGetClass, 200u);
     EXPECT_GT(total.unclosedBodies, 80u);
     EXPECT_GT(bracketIndexed, 15u);

@@ -24,6 +24,10 @@ constexpr std::size_t kScanAllowance = 4096;
 
 struct Reach {
     std::size_t abstractClasses = 0;
+    /// Matches whose group 1 holds another "class" before the one it ends at, and matches
+    /// whose header holds a "}" before its "{".
+    std::size_t classInGroup = 0;
+    std::size_t closeInHeader = 0;
     std::size_t withRun = 0;
     std::size_t unclosedBodies = 0;
     std::size_t scannedForBraces = 0;
@@ -35,6 +39,8 @@ DefectList plainThreadsWithoutRun(const std::string& raw, Reach* reach = nullptr
     Reach seen;
     DefectList defects;
     plainForEachMatch(kThreadSubclass, code, [&](const Match& m) -> Resume {
+        seen.classInGroup += m.groupText(code, 1).find("class") != std::string::npos ? 1 : 0;
+        seen.closeInHeader += code.find('}', m.group(1).end) < m.end() ? 1 : 0;
         if (m.groupText(code, 1).find("abstract") != std::string::npos) {
             ++seen.abstractClasses;
             return m.end();
@@ -89,6 +95,7 @@ rc::Gen<std::string> threadTexts() {
                    "class T extends java.lang.Thread {",
                    "class T  extends  Thread\n{",
                    "subclass ",
+                   "class T extends Thread implements abstract_class {",
                    "/*c*/",
                    "// c\n",
                    "\"{\"",
@@ -128,8 +135,16 @@ rc::Gen<std::string> nestedThreads() {
     });
 }
 
+/// Class headers without their braces, with "abstract" and closing braces among them: the
+/// match's group 1 then reaches back over several headers, and a header can run over a "}".
+rc::Gen<std::string> threadHeaders() {
+    return textOf({" ", "class T extends Thread ", "{", "}", "abstract ", "\n", "class ",
+                   "subclass", "public void run()", "x", "class U extends\tThread\r"});
+}
+
 rc::Gen<std::string> threadWithoutRunTexts() {
-    return rc::gen::weightedOneOf<std::string>({{4, threadTexts()}, {1, nestedThreads()}});
+    return rc::gen::weightedOneOf<std::string>(
+        {{4, threadTexts()}, {2, threadHeaders()}, {1, nestedThreads()}});
 }
 
 RC_GTEST_PROP(ThreadWithoutRunRule, FindsWhatThePlainAlgorithmFinds, ()) {
@@ -145,6 +160,8 @@ TEST(ThreadWithoutRunRule, GeneratedTextsReachNestedBodiesAndTheBracketIndex) {
         Reach reach;
         reported += plainThreadsWithoutRun(raw, &reach).size();
         total.abstractClasses += reach.abstractClasses;
+        total.classInGroup += reach.classInGroup;
+        total.closeInHeader += reach.closeInHeader;
         total.withRun += reach.withRun;
         total.unclosedBodies += reach.unclosedBodies;
         total.matchesAfterIndex += reach.matchesAfterIndex;
@@ -152,6 +169,8 @@ TEST(ThreadWithoutRunRule, GeneratedTextsReachNestedBodiesAndTheBracketIndex) {
     }
     EXPECT_GT(reported, 200u);
     EXPECT_GT(total.abstractClasses, 100u);
+    EXPECT_GT(total.classInGroup, 100u);
+    EXPECT_GT(total.closeInHeader, 50u);
     EXPECT_GT(total.withRun, 300u);
     EXPECT_GT(total.unclosedBodies, 200u);
     EXPECT_GT(bracketIndexed, 15u);

@@ -101,25 +101,58 @@ DefectList plainUnusedLocals(const std::string& raw, Reach* reach = nullptr) {
 }
 
 rc::Gen<std::string> localTexts() {
-    return textOf({" ",          "x",          "int ",
-                   "{",          "}",          ";",
-                   "=",          "(",          ")",
-                   "\n",         "void f() {", "int x;",
-                   "int x = 1;", "g(x);",      "return x;",
-                   "x;}",        "x}",         "(x)}",
-                   "\t",         "\r",         "\r\n",
-                   "\f",         "\v",         "y",
-                   "_z",         "a1",         "1a",
-                   "String ",    "final ",     ",",
-                   ".",          "int a, b;",  "return ",
-                   "throw ",     "break ",     "continue ",
-                   "else ",      "f (x) {",    "abstract void g();",
-                   "new R() {",  "/*x*/",      "// x\n",
-                   "\"x\"",      "'x'",        "\xe9"});
+    return textOf({" ",
+                   "x",
+                   "int ",
+                   "{",
+                   "}",
+                   ";",
+                   "=",
+                   "(",
+                   ")",
+                   "\n",
+                   "void f() {",
+                   "int x;",
+                   "int x = 1;",
+                   "g(x);",
+                   "return x;",
+                   "x;}",
+                   "x}",
+                   "(x)}",
+                   "\t",
+                   "\r",
+                   "\r\n",
+                   "\f",
+                   "\v",
+                   "y",
+                   "_z",
+                   "int _z;",
+                   "g(_z);",
+                   "a1",
+                   "1a",
+                   "String ",
+                   "final ",
+                   ",",
+                   ".",
+                   "int a, b;",
+                   "return ",
+                   "throw ",
+                   "break ",
+                   "continue ",
+                   "else ",
+                   "f (x) {",
+                   "abstract void g();",
+                   "new R() {",
+                   "/*x*/",
+                   "// x\n",
+                   "\"x\"",
+                   "'x'",
+                   "\xe9"});
 }
 
+/// Names of locals; every third starts with an underscore.
 std::string nameOf(int number) {
-    return "v" + std::to_string(number);
+    return (number % 3 == 0 ? "_v" : "v") + std::to_string(number);
 }
 
 /// One use of a name in the many shapes that its search must tell apart: after and before
