@@ -96,6 +96,8 @@ rc::Gen<std::string> threadTexts() {
                    "class T  extends  Thread\n{",
                    "subclass ",
                    "class T extends Thread implements abstract_class {",
+                   "class T extends Thread{",
+                   "class T extends Threads {",
                    "/*c*/",
                    "// c\n",
                    "\"{\"",
