@@ -8,22 +8,14 @@
 
 namespace products::quarvel::rule {
 namespace {
-// The definition of the rule. The search below finds exactly this pattern's matches by
-// hand: the `for` alternative hides a scan to the next ';' at every candidate, which made
-// the pattern search quadratic on long stretches of headers without one.
-const Pattern kConstantFalseCondition(
-    R"(if\s*\(\s*false\s*\)|while\s*\(\s*false\s*\)|for\s*\([^;]*;\s*false\s*;[^)]*\))",
-    {{"if"}, {"while"}, {"for"}});
+// The rule's pattern, whose matches the search below finds by hand:
+// "if\s*\(\s*false\s*\)|while\s*\(\s*false\s*\)|for\s*\([^;]*;\s*false\s*;[^)]*\)".
+// The `for` alternative hides a scan to the next ';' at every candidate, which made the
+// pattern search quadratic on long stretches of headers without one.
 const char kMessage[] = "Dead code detected.";
 const LiteralFinder kIfFinder("if");
 const LiteralFinder kWhileFinder("while");
 const LiteralFinder kForFinder("for");
-
-std::size_t skipBlanks(const std::string& code, std::size_t at) {
-    while (at < code.size() && isBlank(code[at]))
-        ++at;
-    return at;
-}
 
 /// True when `word` stands at `at`, and moves `at` past it.
 bool take(const std::string& code, std::size_t& at, const char* word) {
@@ -77,11 +69,16 @@ DefectList DeadCodeRule::checkCode(const std::string& code, const std::string& f
         LineCounter lines(code);
         NextOf semicolons(code, ";");
         NextOf closes(code, ")");
-        std::size_t nextIf = kIfFinder.find(code, 0);
-        std::size_t nextWhile = kWhileFinder.find(code, 0);
-        std::size_t nextFor = kForFinder.find(code, 0);
-        while (std::min({nextIf, nextWhile, nextFor}) != kNoPosition) {
+        NextLiteral ifs(code, kIfFinder);
+        NextLiteral whiles(code, kWhileFinder);
+        NextLiteral fors(code, kForFinder);
+        for (std::size_t from = 0;;) {
+            const std::size_t nextIf = ifs.from(from);
+            const std::size_t nextWhile = whiles.from(from);
+            const std::size_t nextFor = fors.from(from);
             const std::size_t start = std::min({nextIf, nextWhile, nextFor});
+            if (start == kNoPosition)
+                return;
             std::optional<std::size_t> end;
             if (start == nextIf)
                 end = falseConditionEnd(code, start + 2);
@@ -89,15 +86,9 @@ DefectList DeadCodeRule::checkCode(const std::string& code, const std::string& f
                 end = falseConditionEnd(code, start + 5);
             else
                 end = falseForEnd(code, start + 3, semicolons, closes);
-            const std::size_t resume = end ? *end : start + 1;
             if (end)
                 defects.push_back({fileName, lines.lineAt(start), kMessage});
-            if (nextIf < resume)
-                nextIf = kIfFinder.find(code, resume);
-            if (nextWhile < resume)
-                nextWhile = kWhileFinder.find(code, resume);
-            if (nextFor < resume)
-                nextFor = kForFinder.find(code, resume);
+            from = end ? *end : start + 1;
         }
     });
 }

@@ -10,19 +10,17 @@
 
 namespace products::quarvel::rule {
 namespace {
-// The definition of the rule. The search below finds exactly this pattern's matches by
-// hand. The pattern search tried every length of group 1 up to the first '=' or ')' and
-// scanned to the next ';' for "new" at every candidate, which made it quadratic (and made
-// the engine give up) on long stretches of "if (" without a comparison.
+// The rule's pattern, whose matches the search below finds by hand:
+// "if\s*\(([^=\)]+)\s*==\s*null\s*\)\s*\{?\s*synchronized\s*\([^\)]*\)\s*\{\s*if\s*\(\1\s*==\s*null\s*\)\s*\{?\s*[^;]*new[^\}]*\}".
+// The pattern search tried every length of group 1 up to the first '=' or ')' and scanned to
+// the next ';' for "new" at every candidate, which made it quadratic (and made the engine
+// give up) on long stretches of "if (" without a comparison.
 //
 // How the pattern matches at an "if": group 1 runs from the parenthesis to some point in
 // the white space before the first '=' or ')' (the longest first), and everything up to
 // the repeated group is fixed by the text. After the repeated comparison, [^;]* reaches
 // the first ';' and gives back to the last "new" that a '}' still follows; the match ends
 // at the first '}' after that "new". A shorter group is tried only when a longer one fails.
-const Pattern kDoubleCheckedLock(
-    R"(if\s*\(([^=\)]+)\s*==\s*null\s*\)\s*\{?\s*synchronized\s*\([^\)]*\)\s*\{\s*if\s*\(\1\s*==\s*null\s*\)\s*\{?\s*[^;]*new[^\}]*\})",
-    {{"if"}});
 const char kMessage[] = "Broken double lock idiom.";
 const LiteralFinder kNewFinder("new");
 const LiteralFinder kIfFinder("if");
@@ -33,8 +31,7 @@ class Cursor {
     Cursor(const std::string& code, std::size_t at) : code_(code), at_(at) {}
     std::size_t at() const { return at_; }
     Cursor& blanks() {
-        while (at_ < code_.size() && isBlank(code_[at_]))
-            ++at_;
+        at_ = skipBlanks(code_, at_);
         return *this;
     }
     /// Moves past `word` when it stands here; false (and no move) otherwise.

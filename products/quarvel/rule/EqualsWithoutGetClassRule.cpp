@@ -18,12 +18,6 @@ const Pattern
                   {Anchor("getClass").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
 const char kMessage[] = "Compare classes using getClass() in non-final equals method.";
 
-std::size_t skipBlanks(const std::string& code, std::size_t at) {
-    while (at < code.size() && isBlank(code[at]))
-        ++at;
-    return at;
-}
-
 /// The next match of the tail at or after `from`. Up to the white space after "Object" the
 /// tail is fixed; the rest runs to the first ";", "," or "{" after it, which must be a "{"
 /// with at least one byte before it and one after it.

@@ -26,10 +26,8 @@ std::optional<ParameterList> nextParameterList(const std::string& code, std::siz
                                                NextOf& parentheses, NextOf& stops) {
     for (std::size_t open = code.find('(', from); open != std::string::npos;
          open = code.find('(', open + 1)) {
-        std::size_t begin = open;
-        while (begin > from && isBlank(code[begin - 1]))
-            --begin;
-        const std::size_t wordEnd = begin;
+        const std::size_t wordEnd = skipBlanksBack(code, open, from);
+        std::size_t begin = wordEnd;
         while (begin > from && isWordByte(code[begin - 1]))
             --begin;
         if (begin == wordEnd)

@@ -22,9 +22,14 @@ struct ThreadSubclass {
 /// Whether "class\s+\w+\s+extends\s+Thread\s" stands at `at`.
 bool threadHeaderAt(const std::string& code, std::size_t at) {
     std::size_t i = at + 5; // past "class"
-    const auto run = [&](bool (*belongs)(char)) {
+    const auto blanks = [&] {
         const std::size_t start = i;
-        while (i < code.size() && belongs(code[i]))
+        i = skipBlanks(code, i);
+        return i > start;
+    };
+    const auto wordBytes = [&] {
+        const std::size_t start = i;
+        while (i < code.size() && isWordByte(code[i]))
             ++i;
         return i > start;
     };
@@ -35,8 +40,8 @@ bool threadHeaderAt(const std::string& code, std::size_t at) {
         i += length;
         return true;
     };
-    return run(isBlank) && run(isWordByte) && run(isBlank) && word("extends") && run(isBlank) &&
-           word("Thread") && i < code.size() && isBlank(code[i]);
+    return blanks() && wordBytes() && blanks() && word("extends") && blanks() && word("Thread") &&
+           i < code.size() && isBlank(code[i]);
 }
 
 /// The leftmost match in [from, end of code). Its start is the start of the brace-free run

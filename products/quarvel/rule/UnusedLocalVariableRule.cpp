@@ -30,26 +30,23 @@ bool isStatementWord(const std::string& word) {
     return false;
 }
 
-bool isWord(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), isWordByte);
-}
-
 /// Answers, for one text, whether a name occurs in [from, to) with a non-word byte on both
 /// sides, both inside the range: what "[^\w]" + name + "[^\w]" finds there. Names are
 /// searched directly at first; once those searches have covered more bytes than the text
 /// holds, the starts of every word of the text (a longest run of word bytes) are indexed once
-/// and looked up instead, which gives the same answers for a name of word bytes alone.
+/// and looked up instead, which gives the same answers since a name is word bytes alone.
 class WordOccurrences {
   public:
     explicit WordOccurrences(const std::string& code) : code_(code) {}
 
+    /// `name` is one or more word bytes.
     bool occursAsWord(const std::string& name, std::size_t from, std::size_t to) {
         if (to < from || to - from < name.size() + 2)
             return false;
         const std::size_t lastStart = to - 1 - name.size(); // leaves room for the byte after
-        if (!built_ || !isWord(name)) {
+        if (!built_) {
             const std::size_t budget = code_.size() + kScanAllowance - scanned_;
-            const std::size_t scanEnd = isWord(name) ? from + std::min(budget, to - from) : to;
+            const std::size_t scanEnd = from + std::min(budget, to - from);
             const std::string_view scanned(code_.data(), scanEnd);
             for (std::size_t at = scanned.find(name, from + 1);
                  at != std::string_view::npos && at <= lastStart; at = scanned.find(name, at + 1)) {
@@ -111,19 +108,19 @@ bool isLetterOrUnderscore(char c) {
 /// gives the only match that can end there; the matches of later ";" and "=" start later.
 std::optional<Declaration> nextDeclaration(const std::string& code, std::size_t from,
                                            std::size_t to) {
-    const auto skipBack = [&](std::size_t at, bool (*belongs)(char)) {
-        while (at > from && belongs(code[at - 1]))
+    const auto wordBack = [&](std::size_t at) {
+        while (at > from && isWordByte(code[at - 1]))
             --at;
         return at;
     };
     for (std::size_t end = findByteOf(code, ';', '=', from, to); end < to;
          end = findByteOf(code, ';', '=', end + 1, to)) {
-        const std::size_t nameEnd = skipBack(end, isBlank);
-        const std::size_t nameBegin = skipBack(nameEnd, isWordByte);
+        const std::size_t nameEnd = skipBlanksBack(code, end, from);
+        const std::size_t nameBegin = wordBack(nameEnd);
         if (nameBegin == nameEnd || !isLetterOrUnderscore(code[nameBegin]))
             continue;
-        const std::size_t wordEnd = skipBack(nameBegin, isBlank);
-        const std::size_t wordBegin = skipBack(wordEnd, isWordByte);
+        const std::size_t wordEnd = skipBlanksBack(code, nameBegin, from);
+        const std::size_t wordBegin = wordBack(wordEnd);
         if (wordEnd == nameBegin || wordBegin == wordEnd)
             continue;
         return Declaration{wordBegin, wordEnd, nameBegin, nameEnd, end + 1};
