@@ -18,23 +18,29 @@ using products::quarvel::rule::Pattern;
 using products::quarvel::rule::Resume;
 
 /// While alive, every pattern is tried at every position of the searched range, whatever
-/// anchors it has.
+/// anchors it has; the setting before it comes back afterwards, so guards may nest.
 class EveryPositionSearch {
   public:
-    EveryPositionSearch() { Pattern::searchEveryPositionForTesting(true); }
-    ~EveryPositionSearch() { Pattern::searchEveryPositionForTesting(false); }
+    EveryPositionSearch() : before_(products::quarvel::rule::searchesEveryPosition()) {
+        Pattern::searchEveryPositionForTesting(true);
+    }
+    ~EveryPositionSearch() { Pattern::searchEveryPositionForTesting(before_); }
     EveryPositionSearch(const EveryPositionSearch&) = delete;
     EveryPositionSearch& operator=(const EveryPositionSearch&) = delete;
+
+  private:
+    bool before_;
 };
 
-/// The search loop: the leftmost match from the resumption point (at first `from`) to the
-/// end of the text, handed to `onMatch`, which returns where to resume (nullopt: stop). \A
-/// holds only on the first search. Stops when a resumption does not advance.
+/// The search loop: the leftmost match from the resumption point (at first `from`) to `to`
+/// (the end of the text when not given), handed to `onMatch`, which returns where to resume
+/// (nullopt: stop). \A holds only on the first search. Stops when a resumption does not
+/// advance.
 template <class OnMatch>
 void plainForEachMatch(const Pattern& pattern, const std::string& text, OnMatch onMatch,
-                       std::size_t from = 0) {
+                       std::size_t from = 0, std::size_t to = std::string::npos) {
     const EveryPositionSearch everywhere;
-    products::quarvel::rule::forEachMatch(pattern, text, onMatch, from);
+    products::quarvel::rule::forEachMatch(pattern, text, onMatch, from, to);
 }
 
 /// The leftmost match in [from, to) of the text, \A at `from`, tried at every position.

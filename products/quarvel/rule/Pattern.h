@@ -79,6 +79,10 @@ struct Anchor {
 /// Anchors, when given, must cover every match (each match fits one of them); searches then
 /// try the pattern only where an anchor's literal stands, and give the same matches as a
 /// search at every position.
+/// Whether searches ignore anchors and try every position (see
+/// Pattern::searchEveryPositionForTesting).
+bool searchesEveryPosition();
+
 class Pattern {
   public:
     explicit Pattern(const std::string& text, std::vector<Anchor> anchors = {});

@@ -16,9 +16,6 @@ struct Pattern::Compiled {
     boost::regex regex;
 };
 
-/// Whether searches ignore anchors and try every position (tests only).
-bool searchesEveryPosition();
-
 /// Raised inside a rule's search when the engine gives up; caught by collectDefects.
 class SearchAbandoned : public std::runtime_error {
   public:
