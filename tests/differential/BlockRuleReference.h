@@ -26,6 +26,8 @@ inline std::string codeViewOf(const std::string& raw) {
 struct Reach {
     /// Closing brackets that the rule's bracket index gave, not a direct scan.
     std::size_t indexedAnswers = 0;
+    /// Openings without their closing bracket.
+    std::size_t unclosed = 0;
     /// Bodies that an answer found from an earlier, enclosing body's start served, where that
     /// answer lies past their end: the rule must not take it as theirs.
     std::size_t sharedAnswers = 0;
@@ -45,6 +47,8 @@ class CountedBrackets {
             scanned_ += (found ? *found + 1 : text_.size()) - start;
         if (reach_ && scanned_ > text_.size() + kIndexAllowance)
             ++reach_->indexedAnswers;
+        if (reach_ && !found)
+            ++reach_->unclosed;
         return found;
     }
 
@@ -109,6 +113,29 @@ plainWholeBlocks(const Pattern& header, const Pattern& body, const std::string& 
             const std::size_t at = reportAt == ReportAt::MatchEnd ? m.end() : m.begin();
             defects.push_back({"T.java", plainLineAt(code, at), message});
         }
+        return m.end();
+    });
+    return defects;
+}
+
+/// The plain algorithm of the rules on statements with an empty body: the search loop of
+/// `header` (group 1 starts at the keyword; the match ends with an opening parenthesis and
+/// one byte) over the code view, the parenthesis scan from the match's last byte, then
+/// "\A\)\s*;" searched from the closing parenthesis to the end of the view; one defect at the
+/// keyword unless `exempt` says otherwise, and the loop resumed at the end of the match.
+inline products::quarvel::rule::DefectList plainEmptyStatements(
+    const Pattern& header, const std::string& raw, const char* message,
+    const std::function<bool(const std::string& code, std::size_t keyword)>& exempt,
+    Reach* reach = nullptr) {
+    static const Pattern emptyStatement(R"(\A\)\s*;)");
+    const std::string code = codeViewOf(raw);
+    products::quarvel::rule::DefectList defects;
+    CountedBrackets parentheses(code, '(', ')', reach);
+    plainForEachMatch(header, code, [&](const Match& m) -> Resume {
+        const std::size_t keyword = m.group(1).begin;
+        const std::optional<std::size_t> close = parentheses.matchingClose(m.end() - 1);
+        if (close && plainSearch(emptyStatement, code, *close) && !exempt(code, keyword))
+            defects.push_back({"T.java", plainLineAt(code, keyword), message});
         return m.end();
     });
     return defects;

@@ -43,10 +43,10 @@ DefectList plainEmptyClasses(const std::string& raw, ClassReach* reach = nullptr
 }
 
 rc::Gen<std::string> classTexts() {
-    return textOf(withBlanks({"class A {", "}", "{", "class", "extends", "Exception", "A",
-                              "{}", "x;", "class E extends Exception {", "Foo.class;",
-                              "classextends", "MyException", "class{", "{class", "extends B",
-                              "class B extends C implements D {"}));
+    return textOf(
+        withBlanks({"class A {", "}", "{", "class", "extends", "Exception", "A", "{}", "x;",
+                    "class E extends Exception {", "Foo.class;", "classextends", "MyException",
+                    "class{", "{class", "extends B", "class B extends C implements D {"}));
 }
 
 // Nested classes, often empty inside, with long bodies between them.
