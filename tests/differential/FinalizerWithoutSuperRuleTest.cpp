@@ -60,7 +60,9 @@ rc::Gen<std::string> finalizerTexts() {
                               "x();",
                               "/* super.finalize(); */",
                               "\"super.finalize();\"",
-                              "protected void finalize() {super.finalize();}"}));
+                              "protected void finalize() {super.finalize();}",
+                              "super\n.finalize( );",
+                              "super\t.\vfinalize\f(\r)\n;"}));
 }
 
 // Nested finalizers whose inner bodies often lack the call that an outer body has.

@@ -61,7 +61,9 @@ rc::Gen<std::string> switchTexts() {
                               "// default\n",
                               "defaul",
                               "t",
-                              "switch(x){"}));
+                              "switch(x){",
+                              "switch (default) {",
+                              "switch(defaultValue){"}));
 }
 
 // Nested switches whose inner bodies often lack the default that an outer body has.
