@@ -1,10 +1,8 @@
 // Rule 1006 finds its catch headers by hand instead of running its pattern; here it is
 // compared with the plain algorithm: the pattern searched at every position, the bracket scan
 // and the whole-block test, on texts made of the pattern's own tokens.
-#include "tests/support/Generators.h"
-#include "tests/support/PlainSearch.h"
+#include "tests/differential/BlockRuleReference.h"
 #include "tests/support/RuleHarness.h"
-#include "util/parser/compiler/syntaxhighlighter/SourceViews.h"
 
 #include <gtest/gtest.h>
 
@@ -18,34 +16,47 @@ using products::quarvel::rule::DefectList;
 const Pattern kCatchBlock(R"(\}\s*catch\s*\(.*?\)\s*\{.)");
 const Pattern kOnlyBlanks(R"([\s\{\}]*)");
 
-DefectList plainEmptyCatches(const std::string& raw) {
-    const std::string code = util::parser::compiler::syntaxhighlighter::makeSourceViews(raw).code;
-    DefectList defects;
-    plainForEachMatch(kCatchBlock, code, [&](const Match& m) -> Resume {
-        const std::size_t bodyStart = m.end() - 1;
-        const auto close = plainMatchingClose(code, bodyStart, '{', '}');
-        if (close && plainWholeBlock(kOnlyBlanks, code, bodyStart, *close))
-            defects.push_back({"T.java", plainLineAt(code, m.end()), "Empty catch block."});
-        return m.end();
-    });
-    return defects;
+DefectList plainEmptyCatches(const std::string& raw, Reach* reach = nullptr) {
+    return plainWholeBlocks(kCatchBlock, kOnlyBlanks, raw, "Empty catch block.", ReportAt::MatchEnd,
+                            reach);
 }
 
 rc::Gen<std::string> catchTexts() {
-    return textOf({"} catch (E e) {", "}", "{", " ", "catch", "(", ")", "\t", "\n", "x();", "\r",
-                   "\v", "\f", "/*c*/", "// c\n", "\"}\"", "'{'", "catch(E e){}", ";"});
+    return textOf(
+        withBlanks({"} catch (E e) {", "}", "{", "catch", "(", ")", "x();", "catch(E e){}", ";",
+                    "}catch(", "}\tcatch\v(", ")\f{", ") {", "try {", "E e",
+                    // Longer runs of blanks, and comments, around the header's words.
+                    "} \n\tcatch \r\n (", ")\r\n\t{", ") /* c */ {", "}// c\ncatch/**/("}));
+}
+
+// Nested catch blocks, often empty inside, with long bodies between them.
+rc::Gen<std::string> nestedCatchTexts() {
+    return deeplyNested(
+        {"try {} catch (E e) {", "{}catch(E e){\n", "{ } catch (E e)\t{", "{", "try {"},
+        {"work(a, b);\n", "{}", " ", "\n", "} catch (F f) { }", "x", "(", ")",
+         "/* a comment that the code view blanks */"},
+        {"}", " }", "}\n", "} catch (G g) {}"});
+}
+
+rc::Gen<std::string> texts() {
+    return rc::gen::oneOf(catchTexts(), nestedCatchTexts());
 }
 
 RC_GTEST_PROP(EmptyCatchBlockRule, FindsWhatThePlainAlgorithmFinds, ()) {
-    const std::string raw = *catchTexts();
+    const std::string raw = *texts();
     RC_ASSERT(describe(runRule(1006, raw)) == describe(plainEmptyCatches(raw)));
 }
 
-TEST(EmptyCatchBlockRule, GeneratedTextsReportCatchesOften) {
+TEST(EmptyCatchBlockRule, GeneratedTextsReportCatchesAndReachTheBracketIndex) {
     std::size_t reported = 0;
-    for (const std::string& raw : sampleOf(catchTexts(), 300))
-        reported += plainEmptyCatches(raw).size();
-    EXPECT_GT(reported, 100u);
+    std::size_t indexed = 0;
+    for (const std::string& raw : sampleOf(texts(), 300)) {
+        Reach reach;
+        reported += plainEmptyCatches(raw, &reach).size();
+        indexed += reach.indexedAnswers > 1 ? 1 : 0;
+    }
+    EXPECT_GT(reported, 1000u);
+    EXPECT_GT(indexed, 100u);
 }
 
 } // namespace

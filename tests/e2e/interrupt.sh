@@ -4,7 +4,7 @@
 #   interrupt.sh PROGRAM
 source "$(dirname "$0")/lib.sh" "$1"
 set -m # background jobs get their own process group and keep SIGINT
-python3 -c "import sys; sys.stdout.write('\t x\n' * 262144)" > Big.java
+python3 -c "import sys; sys.stdout.write('\t x\n' * 4194304)" > Big.java # 16 MB: the run outlasts the delays
 
 # Every line after the banner is a defect line, and the output ends with a line feed.
 check_whole_lines() { # WHAT FILE

@@ -8,10 +8,8 @@ namespace {
 const Pattern
     kFinalizerBlock(R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)",
                     {Anchor("protected").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("v"))});
-const Pattern kOnlySuperFinalize(R"([\{\}\s]*super\s*\.\s*finalize\s*\(\s*\)\s*;[\{\}\s]*)",
-                                 {Anchor("super", {{ByteSet::whiteSpace() | ByteSet::of("{}"), 0,
-                                                    kNoPosition}})
-                                      .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("."))});
+// Tried at the body's start alone (see matchesWholeBlock), so it needs no anchor.
+const Pattern kOnlySuperFinalize(R"([\{\}\s]*super\s*\.\s*finalize\s*\(\s*\)\s*;[\{\}\s]*)");
 const char kMessage[] = "finalizer implements default behaviour.";
 } // namespace
 

@@ -8,73 +8,42 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern
-    kCatchBlock(R"(\}\s*catch\s*\(.*?\)\s*\{.)",
-                {{"catch", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("}"), 1, 1}}}});
+// A catch block is a match of "\}\s*catch\s*\(.*?\)\s*\{.", found by hand below.
 const Pattern kOnlyBlanks(R"([\s\{\}]*)");
 const char kMessage[] = "Empty catch block.";
 const LiteralFinder kCatchFinder("catch");
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+/// The first ')' at or after a position that "\)\s*\{." matches at, which is where the lazy
+/// ".*?" of a catch block stops.
+std::size_t blockParenthesisFrom(const std::string& code, std::size_t at) {
+    for (at = code.find(')', at); at != kNoPosition; at = code.find(')', at + 1)) {
+        const std::size_t brace = skipBlanks(code, at + 1);
+        if (brace + 1 < code.size() && code[brace] == '{')
+            return at;
+    }
+    return kNoPosition;
 }
 
-/// The first ')' at or after a position that "\)\s*\{." matches at, which is where the
-/// lazy ".*?" of kCatchBlock stops. The answer for one position serves every later position
-/// up to it, so catches sharing one such ')' do not scan to it again.
-class FirstBlockParenthesis {
-  public:
-    explicit FirstBlockParenthesis(const std::string& code) : code_(code) {}
-    std::size_t from(std::size_t position) {
-        if (position < askedFrom_ || position > found_) {
-            askedFrom_ = position;
-            found_ = search(position);
-        }
-        return found_;
-    }
-
-  private:
-    std::size_t search(std::size_t at) const {
-        for (at = code_.find(')', at); at != kNoPosition; at = code_.find(')', at + 1)) {
-            std::size_t brace = at + 1;
-            while (brace < code_.size() && isBlank(code_[brace]))
-                ++brace;
-            if (brace + 1 < code_.size() && code_[brace] == '{')
-                return at;
-        }
-        return kNoPosition;
-    }
-
-    const std::string& code_;
-    std::size_t askedFrom_ = 1; // with found_ 0: nothing known yet
-    std::size_t found_ = 0;
-};
-
-/// The search loop of kCatchBlock, written out: hands over the end of every match, in the
+/// The search loop of catch blocks, written out: hands over the end of every match, in the
 /// order and with the resumption the pattern search would give. The pattern's lazy ".*?"
-/// hides a scan to the end of the text for every catch that no block follows.
+/// hides a scan to the end of the text for every catch that no block follows. Every match
+/// ends past its ')', and the next catch is looked for from there on, so no stretch is
+/// scanned for a ')' twice.
 void forEachCatchMatch(const std::string& code,
                        const std::function<Resume(std::size_t matchEnd)>& onMatch) {
-    FirstBlockParenthesis parentheses(code);
     std::size_t resume = 0;
     for (std::size_t keyword = kCatchFinder.find(code, 0); keyword != kNoPosition;
          keyword = kCatchFinder.find(code, keyword + 1)) {
-        std::size_t start = keyword;
-        while (start > resume && isBlank(code[start - 1]))
-            --start;
+        const std::size_t start = skipBlanksBack(code, keyword, resume);
         if (start == resume || code[start - 1] != '}')
             continue;
-        std::size_t open = keyword + 5;
-        while (open < code.size() && isBlank(code[open]))
-            ++open;
+        const std::size_t open = skipBlanks(code, keyword + 5);
         if (open == code.size() || code[open] != '(')
             continue;
-        const std::size_t close = parentheses.from(open + 1);
+        const std::size_t close = blockParenthesisFrom(code, open + 1);
         if (close == kNoPosition)
             return; // no ')' with a block after it remains for any catch
-        std::size_t brace = close + 1;
-        while (isBlank(code[brace]))
-            ++brace;
+        const std::size_t brace = skipBlanks(code, close + 1);
         const Resume next = onMatch(brace + 2);
         if (!next || *next <= resume)
             return;

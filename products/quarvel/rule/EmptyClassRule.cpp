@@ -24,10 +24,11 @@ DefectList EmptyClassRule::checkCode(const std::string& code, const std::string&
     return collectDefects(kNumber, [&](DefectList& defects) {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
-        NextOf openBraces(code, "{");
         for (std::size_t at = kClassWord.find(code, 0); at != std::string::npos;) {
             const std::size_t headerBegin = at + 5;
-            const std::size_t brace = openBraces.from(headerBegin);
+            // Each match ends past its brace and the next "class" is looked for from there
+            // on, so no stretch is searched for a brace twice.
+            const std::size_t brace = code.find('{', headerBegin);
             if (brace == std::string::npos || brace + 1 >= code.size())
                 return; // no later "class" has a block either
             if (isExceptionHeader(std::string_view(code.data() + headerBegin, brace - headerBegin)))
