@@ -23,8 +23,6 @@ const char kVersion[] = "1.22";
 namespace {
 
 using products::quarvel::rule::checkViews;
-using products::quarvel::rule::Defect;
-using products::quarvel::rule::DefectList;
 using products::quarvel::rule::RuleRegistry;
 using products::quarvel::ruleconfig::RuleDisableParser;
 using util::parser::compiler::syntaxhighlighter::makeSourceViews;
@@ -35,7 +33,6 @@ const std::string kConfigFlag = "-config";
 const std::string kHelpFlag = "-help";
 const std::string kProjectsFlag = "-projects";
 const char kProjectExtension[] = "jnt";
-constexpr std::size_t kPrintBatchBytes = 64 * 1024;
 
 std::string bannerText(std::size_t ruleCount) {
     return std::string(kProductName) + " v" + kVersion + ". Checks Java sources against " +
@@ -51,17 +48,6 @@ std::int64_t monotonicMilliseconds() {
 
 bool contains(const std::vector<std::int32_t>& numbers, std::int32_t number) {
     return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
-}
-
-void appendDefectLine(std::string& lines, const Defect& defect, std::int32_t ruleNumber) {
-    lines += defect.fileName;
-    lines += ':';
-    lines += std::to_string(defect.line);
-    lines += " Rule(";
-    lines += std::to_string(ruleNumber);
-    lines += ") ";
-    lines += defect.message;
-    lines += '\n';
 }
 
 std::vector<std::string> projectFileNames(const std::vector<std::string>& projects,
@@ -84,6 +70,25 @@ std::vector<std::string> projectFileNames(const std::vector<std::string>& projec
     return names;
 }
 
+/// Adds each rule's time to the profile, in builds that profile.
+class ProfiledPrinter : public DefectPrinter {
+  public:
+    ProfiledPrinter(const std::string& fileName, OutputChannel& result, RunProfile& profile)
+        : DefectPrinter(fileName, result), profile_(profile) {}
+    void startRule(std::int32_t number) override {
+        number_ = number;
+        DefectPrinter::startRule(number);
+    }
+    void finishRule(double seconds) override {
+        DefectPrinter::finishRule(seconds);
+        profile_.addRule(number_, seconds);
+    }
+
+  private:
+    RunProfile& profile_;
+    std::int32_t number_ = 0;
+};
+
 /// Runs every enabled rule over one file and prints its defects; returns how many.
 std::uint32_t analyseFile(const std::string& name, const RuleRegistry& registry,
                           const RuleDisableParser& disableParser,
@@ -92,37 +97,24 @@ std::uint32_t analyseFile(const std::string& name, const RuleRegistry& registry,
     const Stopwatch fileTime;
     const std::string raw = loader.load(name, 0);
     std::uint32_t count = 0;
-    checkSource(raw, name, registry, disableParser, globallyDisabled,
-                [&](std::int32_t number, const DefectList& defects, double seconds) {
-                    if constexpr (RunProfile::kEnabled)
-                        profile.addRule(number, seconds);
-                    if (defects.empty())
-                        return;
-                    count += static_cast<std::uint32_t>(defects.size());
-                    // A rule's lines reach the console together when it has finished, a
-                    // print per batch rather than a system call per line; batches keep a
-                    // rule with millions of defects from holding all its text at once.
-                    std::string lines;
-                    for (const Defect& defect : defects) {
-                        appendDefectLine(lines, defect, number);
-                        if (lines.size() >= kPrintBatchBytes) {
-                            result.print(lines);
-                            lines.clear();
-                        }
-                    }
-                    if (!lines.empty())
-                        result.print(lines);
-                });
-    if constexpr (RunProfile::kEnabled)
+    if constexpr (RunProfile::kEnabled) {
+        ProfiledPrinter printer(name, result, profile);
+        checkSource(raw, registry, disableParser, globallyDisabled, printer);
+        count = printer.count();
         profile.addFile(name, raw.size(), fileTime.seconds());
+    } else {
+        DefectPrinter printer(name, result);
+        checkSource(raw, registry, disableParser, globallyDisabled, printer);
+        count = printer.count();
+    }
     return count;
 }
 
 } // namespace
 
-void checkSource(const std::string& raw, const std::string& name, const RuleRegistry& registry,
+void checkSource(const std::string& raw, const RuleRegistry& registry,
                  const RuleDisableParser& disableParser,
-                 const std::vector<std::int32_t>& globallyDisabled, const RuleResults& onRule) {
+                 const std::vector<std::int32_t>& globallyDisabled, FileDefects& defects) {
     const SourceViews views = makeSourceViews(raw);
     const std::vector<std::int32_t> fileDisabled =
         disableParser.parse(raw, RuleDisableParser::kSourceMode);
@@ -130,8 +122,9 @@ void checkSource(const std::string& raw, const std::string& name, const RuleRegi
         if (contains(globallyDisabled, number) || contains(fileDisabled, number))
             continue;
         const Stopwatch ruleTime;
-        const DefectList defects = checkViews(*rule, views, name);
-        onRule(number, defects, RunProfile::kEnabled ? ruleTime.seconds() : 0.0);
+        defects.startRule(number);
+        checkViews(*rule, views, defects);
+        defects.finishRule(RunProfile::kEnabled ? ruleTime.seconds() : 0.0);
     }
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/DefectPrinter.h"
 #include "app/FileLoader.h"
 #include "app/OutputSink.h"
 #include "products/quarvel/rule/RuleRegistry.h"
 #include "products/quarvel/ruleconfig/RuleDisableParser.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,18 +22,12 @@ int runAnalysis(const products::quarvel::rule::RuleRegistry& registry,
                 FileLoader& loader, OutputSink& output, int argumentCount,
                 const char* const* arguments);
 
-/// Receives the defects of one rule for one file, with the seconds the rule took (0 unless
-/// the build profiles).
-using RuleResults = std::function<void(
-    std::int32_t ruleNumber, const products::quarvel::rule::DefectList& defects, double seconds)>;
-
 /// Checks one source text: builds its views, reads its own disable directives (which may
 /// throw RuleConfigException), and runs every rule that neither list switches off, in
-/// ascending number.
-void checkSource(const std::string& raw, const std::string& name,
-                 const products::quarvel::rule::RuleRegistry& registry,
+/// ascending number, each rule's defects going to `defects` as it finds them.
+void checkSource(const std::string& raw, const products::quarvel::rule::RuleRegistry& registry,
                  const products::quarvel::ruleconfig::RuleDisableParser& disableParser,
-                 const std::vector<std::int32_t>& globallyDisabled, const RuleResults& onRule);
+                 const std::vector<std::int32_t>& globallyDisabled, FileDefects& defects);
 
 /// The line that tells how to call the program, with its line feed.
 std::string usageText();

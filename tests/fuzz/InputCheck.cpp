@@ -51,16 +51,23 @@ std::vector<std::string> defectTexts(const std::string& text, bool everyPosition
     const ruleconfig::DirectiveRuleDisableParser disableParser;
     std::vector<std::string> lines;
     rule::Pattern::searchEveryPositionForTesting(everyPosition);
+    /// Each defect as "RULE:LINE message".
+    struct Lines : app::FileDefects {
+        Lines(std::vector<std::string>& lines, bool& lineBelowOne)
+            : lines(lines), lineBelowOne(lineBelowOne) {}
+        void startRule(std::int32_t number) override { rule = number; }
+        void report(std::int32_t line, std::string_view message) override {
+            lineBelowOne = lineBelowOne || line < 1;
+            lines.push_back(std::to_string(rule) + ":" + std::to_string(line) + " " +
+                            std::string(message));
+        }
+        void finishRule(double) override {}
+        std::vector<std::string>& lines;
+        bool& lineBelowOne;
+        std::int32_t rule = 0;
+    } collected(lines, lineBelowOne);
     try {
-        app::checkSource(text, "Fuzz.java", registry(), disableParser, {},
-                         [&](std::int32_t number, const rule::DefectList& defects, double) {
-                             for (const rule::Defect& defect : defects) {
-                                 lineBelowOne = lineBelowOne || defect.line < 1;
-                                 lines.push_back(std::to_string(number) + ":" +
-                                                 std::to_string(defect.line) + " " +
-                                                 defect.message);
-                             }
-                         });
+        app::checkSource(text, registry(), disableParser, {}, collected);
     } catch (const ruleconfig::RuleConfigException&) {
     }
     rule::Pattern::searchEveryPositionForTesting(false);

@@ -15,6 +15,11 @@ double threadSeconds() {
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
+/// Counts the defects and keeps nothing: the time is the rule's alone.
+struct Counter : products::quarvel::rule::DefectSink {
+    void report(std::int32_t, std::string_view) override { ++count; }
+    std::size_t count = 0;
+};
 } // namespace
 
 double ruleSeconds(const GrowthText& text, std::size_t size, int tries) {
@@ -24,7 +29,8 @@ double ruleSeconds(const GrowthText& text, std::size_t size, int tries) {
     double least = 1e300;
     for (int i = 0; i < tries; ++i) {
         const double start = threadSeconds();
-        const auto defects = checkViews(rule, views, "Grown.java");
+        Counter defects;
+        checkViews(rule, views, defects);
         least = std::min(least, threadSeconds() - start);
     }
     return least;

@@ -24,7 +24,9 @@ const Rule& ruleNumbered(std::int32_t number) {
 
 DefectList runRule(std::int32_t number, const std::string& raw, const std::string& fileName) {
     const auto views = util::parser::compiler::syntaxhighlighter::makeSourceViews(raw);
-    return checkViews(ruleNumbered(number), views, fileName);
+    products::quarvel::rule::DefectCollector defects(fileName);
+    checkViews(ruleNumbered(number), views, defects);
+    return defects.takeDefects();
 }
 
 std::vector<std::string> describe(const DefectList& defects) {

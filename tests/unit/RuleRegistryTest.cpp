@@ -31,9 +31,11 @@ TEST(RuleRegistry, AddingANumberTwiceKeepsTheFirstRule) {
 
 TEST(Rule, DefaultOperationsReportNothing) {
     const Rule rule;
-    EXPECT_TRUE(rule.checkCode("", "A.java").empty());
-    EXPECT_TRUE(rule.checkComments("/** x */", "A.java").empty());
-    EXPECT_TRUE(rule.checkRaw("class A {}", "A.java").empty());
+    DefectCollector defects("A.java");
+    rule.checkCode("", defects);
+    rule.checkComments("/** x */", defects);
+    rule.checkRaw("class A {}", defects);
+    EXPECT_TRUE(defects.defects().empty());
 }
 
 } // namespace

@@ -128,21 +128,22 @@ TEST(MatchesWholeBlock, TheMatchMustCoverTheRange) {
     EXPECT_FALSE(matchesWholeBlock(superCall, " x(); super.finalize(); ", 0, 24));
 }
 
-TEST(CollectDefects, EngineLimitsEndTheRulesSearchAndKeepItsDefects) {
+TEST(GuardSearch, EngineLimitsEndTheRulesSearchAndKeepItsDefects) {
     testsupport::TemporaryFolder folder; // the report goes to assertion.txt here
     const Pattern marker("M");
     const Pattern explosive("(.*?,){11}P"); // backtracks without end on a long line of commas
     const std::string text = "M M " + std::string(30000, ',');
     testing::internal::CaptureStdout();
-    const DefectList defects = collectDefects(1234, [&](DefectList& found) {
+    DefectCollector found("F.java");
+    guardSearch(1234, [&] {
         forEachMatch(marker, text, [&](const Match& m) -> Resume {
-            found.push_back({"F.java", 1, "marker"});
+            found.report(1, "marker");
             searchOnce(explosive, text, m.end()); // gives up on the first marker
             return m.end();
         });
     });
     const std::string printed = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(defects.size(), 1u);
+    EXPECT_EQ(found.defects().size(), 1u);
     EXPECT_NE(printed.find("Assertion failed. Message: the searches of rule 1234 stay within"),
               std::string::npos)
         << printed;

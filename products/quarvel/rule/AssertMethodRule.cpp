@@ -10,11 +10,11 @@ const Pattern kQualifiedAssertCall(
 const char kMessage[] = "assert is a keyword in JDK1.4.";
 } // namespace
 
-DefectList AssertMethodRule::checkCode(const std::string& code, const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void AssertMethodRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kQualifiedAssertCall, code, [&](const Match& m) -> Resume {
-            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            defects.report(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

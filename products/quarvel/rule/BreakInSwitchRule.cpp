@@ -174,8 +174,8 @@ bool fallsThrough(const std::string& section) {
 }
 } // namespace
 
-DefectList BreakInSwitchRule::checkRaw(const std::string& raw, const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void BreakInSwitchRule::checkRaw(const std::string& raw, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(raw);
         BracketIndex braces(raw, '{', '}');
         NextOf openBraces(raw, "{");
@@ -193,8 +193,7 @@ DefectList BreakInSwitchRule::checkRaw(const std::string& raw, const std::string
                 const std::string content = work.text().substr(
                     section->contentStart, section->nextLabel - section->contentStart);
                 if (fallsThrough(content))
-                    defects.push_back(
-                        {fileName, lines.lineAt(work.rawPosition(section->caseWord)), kMessage});
+                    defects.report(lines.lineAt(work.rawPosition(section->caseWord)), kMessage);
                 at = section->nextLabel; // the next label opens the next section
             }
         }

@@ -9,7 +9,7 @@ class BreakInSwitchRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1039;
     /// Finds the switches in the raw text; each nested switch is examined on its own.
-    DefectList checkRaw(const std::string& raw, const std::string& fileName) const override;
+    void checkRaw(const std::string& raw, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

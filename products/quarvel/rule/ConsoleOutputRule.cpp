@@ -11,14 +11,13 @@ const Pattern kConsoleOutput(R"(System\.err\.print|System\.out\.print|.printStac
 const char kMessage[] = "Output on System.out or System.err.";
 } // namespace
 
-DefectList ConsoleOutputRule::checkCode(const std::string& code,
-                                        const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void ConsoleOutputRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kConsoleOutput, code, [&](const Match& m) -> Resume {
             // The stack-trace form starts one byte before its name, which can be the line feed
             // ending the line above.
-            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            defects.report(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

@@ -9,7 +9,7 @@ class ConsoleOutputRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1011;
     /// One defect per call, at the first byte of the match.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -64,8 +64,8 @@ std::optional<std::size_t> falseForEnd(const std::string& code, std::size_t at, 
 }
 } // namespace
 
-DefectList DeadCodeRule::checkCode(const std::string& code, const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void DeadCodeRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         NextOf semicolons(code, ";");
         NextOf closes(code, ")");
@@ -87,7 +87,7 @@ DefectList DeadCodeRule::checkCode(const std::string& code, const std::string& f
             else
                 end = falseForEnd(code, start + 3, semicolons, closes);
             if (end)
-                defects.push_back({fileName, lines.lineAt(start), kMessage});
+                defects.report(lines.lineAt(start), kMessage);
             from = end ? *end : start + 1;
         }
     });

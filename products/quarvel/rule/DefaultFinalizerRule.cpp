@@ -13,16 +13,15 @@ const Pattern kOnlySuperFinalize(R"([\{\}\s]*super\s*\.\s*finalize\s*\(\s*\)\s*;
 const char kMessage[] = "finalizer implements default behaviour.";
 } // namespace
 
-DefectList DefaultFinalizerRule::checkCode(const std::string& code,
-                                           const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void DefaultFinalizerRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
         forEachMatch(kFinalizerBlock, code, [&](const Match& m) -> Resume {
             const std::size_t bodyStart = m.end() - 1; // the character after the brace
             if (const auto close = braces.matchingClose(bodyStart)) {
                 if (matchesWholeBlock(kOnlySuperFinalize, code, bodyStart, *close))
-                    defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+                    defects.report(lines.lineAt(m.begin()), kMessage);
             }
             return m.end();
         });

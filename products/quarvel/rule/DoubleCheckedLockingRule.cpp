@@ -158,9 +158,8 @@ class Search {
 };
 } // namespace
 
-DefectList DoubleCheckedLockingRule::checkCode(const std::string& code,
-                                               const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void DoubleCheckedLockingRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         Search search(code);
         for (std::size_t start = kIfFinder.find(code, 0); start != kNoPosition;) {
@@ -168,7 +167,7 @@ DefectList DoubleCheckedLockingRule::checkCode(const std::string& code,
             if (end == kNoPosition)
                 break;
             if (end)
-                defects.push_back({fileName, lines.lineAt(start), kMessage});
+                defects.report(lines.lineAt(start), kMessage);
             start = kIfFinder.find(code, end ? *end : start + 1);
         }
     });

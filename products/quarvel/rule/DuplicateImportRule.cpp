@@ -55,9 +55,8 @@ std::optional<std::size_t> longestMatchEnd(const std::string& code, ImportIndex&
 }
 } // namespace
 
-DefectList DuplicateImportRule::checkCode(const std::string& code,
-                                          const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void DuplicateImportRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         NextOf nameEnds(code, "*;");
         NextOf indexedNameEnds(code, "*;");
@@ -84,7 +83,7 @@ DefectList DuplicateImportRule::checkCode(const std::string& code,
                 end = longestMatchEnd(code, *index, start, semicolon, stretchEnd);
             }
             if (end)
-                defects.push_back({fileName, lines.lineAt(*end), kMessage});
+                defects.report(lines.lineAt(*end), kMessage);
             // Before the first import's semicolon: the repetition can itself start the
             // next match.
             start = kImportFinder.find(code, end ? semicolon : start + 1);

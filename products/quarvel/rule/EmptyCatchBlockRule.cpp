@@ -53,16 +53,15 @@ void forEachCatchMatch(const std::string& code,
 }
 } // namespace
 
-DefectList EmptyCatchBlockRule::checkCode(const std::string& code,
-                                          const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void EmptyCatchBlockRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
         forEachCatchMatch(code, [&](std::size_t matchEnd) -> Resume {
             const std::size_t bodyStart = matchEnd - 1; // the character after the brace
             if (const auto close = braces.matchingClose(bodyStart)) {
                 if (matchesWholeBlock(kOnlyBlanks, code, bodyStart, *close))
-                    defects.push_back({fileName, lines.lineAt(matchEnd), kMessage});
+                    defects.report(lines.lineAt(matchEnd), kMessage);
             }
             return matchEnd; // inside the block: catches nested in it are examined in turn
         });

@@ -20,8 +20,8 @@ bool isExceptionHeader(std::string_view header) {
 }
 } // namespace
 
-DefectList EmptyClassRule::checkCode(const std::string& code, const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void EmptyClassRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
         for (std::size_t at = kClassWord.find(code, 0); at != std::string::npos;) {
@@ -36,7 +36,7 @@ DefectList EmptyClassRule::checkCode(const std::string& code, const std::string&
             const std::size_t bodyStart = brace + 1; // the character after the brace
             if (const auto close = braces.matchingClose(bodyStart)) {
                 if (matchesWholeBlock(kOnlyBlanks, code, bodyStart, *close))
-                    defects.push_back({fileName, lines.lineAt(at), kMessage});
+                    defects.report(lines.lineAt(at), kMessage);
             }
             // Inside the body: nested classes are examined in turn.
             at = kClassWord.find(code, brace + 2);

@@ -12,16 +12,15 @@ const Pattern kOnlyBlanks(R"([\s\{\}]*)");
 const char kMessage[] = "Empty finally block.";
 } // namespace
 
-DefectList EmptyFinallyBlockRule::checkCode(const std::string& code,
-                                            const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void EmptyFinallyBlockRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
         forEachMatch(kFinallyBlock, code, [&](const Match& m) -> Resume {
             const std::size_t bodyStart = m.end() - 1; // the character after the brace
             if (const auto close = braces.matchingClose(bodyStart)) {
                 if (matchesWholeBlock(kOnlyBlanks, code, bodyStart, *close))
-                    defects.push_back({fileName, lines.lineAt(m.end()), kMessage});
+                    defects.report(lines.lineAt(m.end()), kMessage);
             }
             return m.end(); // inside the block: finally blocks nested in it come in turn
         });

@@ -10,8 +10,8 @@ const Pattern kForHeader(R"(\s(for\s*\(.))",
 const char kMessage[] = "for statement with empty body.";
 } // namespace
 
-DefectList EmptyForBodyRule::checkCode(const std::string& code, const std::string& fileName) const {
-    return emptyStatementBodies(kNumber, kForHeader, code, fileName, kMessage);
+void EmptyForBodyRule::checkCode(const std::string& code, DefectSink& defects) const {
+    emptyStatementBodies(kNumber, kForHeader, code, defects, kMessage);
 }
 
 } // namespace products::quarvel::rule

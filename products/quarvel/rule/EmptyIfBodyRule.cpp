@@ -10,8 +10,8 @@ const Pattern kIfHeader(R"([\s\{\}](if\s*\(.))",
 const char kMessage[] = "if statement with empty body.";
 } // namespace
 
-DefectList EmptyIfBodyRule::checkCode(const std::string& code, const std::string& fileName) const {
-    return emptyStatementBodies(kNumber, kIfHeader, code, fileName, kMessage);
+void EmptyIfBodyRule::checkCode(const std::string& code, DefectSink& defects) const {
+    emptyStatementBodies(kNumber, kIfHeader, code, defects, kMessage);
 }
 
 } // namespace products::quarvel::rule

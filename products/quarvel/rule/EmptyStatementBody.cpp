@@ -5,11 +5,10 @@ namespace {
 const Pattern kEmptyStatement(R"(\A\)\s*;)");
 } // namespace
 
-DefectList emptyStatementBodies(std::int32_t ruleNumber, const Pattern& header,
-                                const std::string& code, const std::string& fileName,
-                                const char* message,
-                                const std::function<bool(std::size_t keyword)>& exempt) {
-    return collectDefects(ruleNumber, [&](DefectList& defects) {
+void emptyStatementBodies(std::int32_t ruleNumber, const Pattern& header, const std::string& code,
+                          DefectSink& defects, const char* message,
+                          const std::function<bool(std::size_t keyword)>& exempt) {
+    guardSearch(ruleNumber, [&] {
         LineCounter lines(code);
         BracketIndex parentheses(code, '(', ')');
         forEachMatch(header, code, [&](const Match& m) -> Resume {
@@ -17,7 +16,7 @@ DefectList emptyStatementBodies(std::int32_t ruleNumber, const Pattern& header,
             // The last character of the match is the first one inside the parenthesis.
             const auto close = parentheses.matchingClose(m.end() - 1);
             if (close && searchOnce(kEmptyStatement, code, *close) && !(exempt && exempt(keyword)))
-                defects.push_back({fileName, lines.lineAt(keyword), message});
+                defects.report(lines.lineAt(keyword), message);
             return m.end();
         });
     });

@@ -10,9 +10,8 @@ namespace products::quarvel::rule {
 /// starts at the keyword; the match ends with the opening parenthesis and one more byte)
 /// whose parenthesis is closed and followed by optional white space and ";", one defect at
 /// the keyword, unless `exempt` says otherwise for that keyword's position.
-DefectList emptyStatementBodies(std::int32_t ruleNumber, const Pattern& header,
-                                const std::string& code, const std::string& fileName,
-                                const char* message,
-                                const std::function<bool(std::size_t keyword)>& exempt = {});
+void emptyStatementBodies(std::int32_t ruleNumber, const Pattern& header, const std::string& code,
+                          DefectSink& defects, const char* message,
+                          const std::function<bool(std::size_t keyword)>& exempt = {});
 
 } // namespace products::quarvel::rule

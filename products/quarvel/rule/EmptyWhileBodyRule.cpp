@@ -30,11 +30,9 @@ bool closesDoStatement(const std::string& code, std::size_t keyword) {
 }
 } // namespace
 
-DefectList EmptyWhileBodyRule::checkCode(const std::string& code,
-                                         const std::string& fileName) const {
-    return emptyStatementBodies(
-        kNumber, kWhileHeader, code, fileName, kMessage,
-        [&](std::size_t keyword) { return closesDoStatement(code, keyword); });
+void EmptyWhileBodyRule::checkCode(const std::string& code, DefectSink& defects) const {
+    emptyStatementBodies(kNumber, kWhileHeader, code, defects, kMessage,
+                         [&](std::size_t keyword) { return closesDoStatement(code, keyword); });
 }
 
 } // namespace products::quarvel::rule

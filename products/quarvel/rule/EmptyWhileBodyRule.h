@@ -8,7 +8,7 @@ namespace products::quarvel::rule {
 class EmptyWhileBodyRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1017;
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -29,9 +29,8 @@ Occurrences occurrencesOf(const Pattern& pattern, const std::string& code) {
 }
 } // namespace
 
-DefectList EqualsHashCodeRule::checkCode(const std::string& code,
-                                         const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void EqualsHashCodeRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         // Only whole-file counts are compared, so one class with equals and another with
         // hashCode balance each other.
         const Occurrences equals = occurrencesOf(kEqualsDeclaration, code);
@@ -39,7 +38,7 @@ DefectList EqualsHashCodeRule::checkCode(const std::string& code,
         if (equals.count == hashCode.count)
             return;
         const Occurrences& more = equals.count > hashCode.count ? equals : hashCode;
-        defects.push_back({fileName, util::lineNumberAt(code, more.lastStart), kMessage});
+        defects.report(util::lineNumberAt(code, more.lastStart), kMessage);
     });
 }
 

@@ -11,14 +11,13 @@ const Pattern
 const char kMessage[] = "public boolean equals(Object o) overloaded.";
 } // namespace
 
-DefectList EqualsOverloadRule::checkCode(const std::string& code,
-                                         const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void EqualsOverloadRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kPublicEquals, code, [&](const Match& m) -> Resume {
             const std::string type = m.groupText(code, 1);
             if (type != "Object" && type != "java.lang.Object")
-                defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+                defects.report(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

@@ -9,7 +9,7 @@ class EqualsOverloadRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1026;
     /// Reports each public boolean equals whose parameter type is written otherwise than Object.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

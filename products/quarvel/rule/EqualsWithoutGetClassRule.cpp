@@ -81,9 +81,8 @@ std::optional<Match> nextEqualsMethod(const std::string& code, std::size_t from,
 }
 } // namespace
 
-DefectList EqualsWithoutGetClassRule::checkCode(const std::string& code,
-                                                const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void EqualsWithoutGetClassRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         // A final class anywhere in the file puts every equals method out of question.
         if (code.find("final class") != std::string::npos)
             return;
@@ -100,7 +99,7 @@ DefectList EqualsWithoutGetClassRule::checkCode(const std::string& code,
             const auto close = braces.matchingClose(bodyStart);
             const std::size_t bodyEnd = close ? *close : code.size();
             if (!getClassCalls.found(bodyStart, bodyEnd))
-                defects.push_back({fileName, lines.lineAt(m->group(2).begin), kMessage});
+                defects.report(lines.lineAt(m->group(2).begin), kMessage);
         }
     });
 }

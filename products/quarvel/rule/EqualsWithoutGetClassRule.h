@@ -9,7 +9,7 @@ class EqualsWithoutGetClassRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1034;
     /// Reports each equals(Object o) body without getClass(), unless a final may apply to it.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

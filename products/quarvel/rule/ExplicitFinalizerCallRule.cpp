@@ -18,9 +18,8 @@ const std::size_t kCallLength = sizeof(kCall) - 1;
 
 } // namespace
 
-DefectList ExplicitFinalizerCallRule::checkCode(const std::string& code,
-                                                const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void ExplicitFinalizerCallRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         std::size_t resume = 0;
         for (std::size_t call = kCallFinder.find(code, 0); call != kNoPosition;
@@ -36,7 +35,7 @@ DefectList ExplicitFinalizerCallRule::checkCode(const std::string& code,
                     start = kNoPosition; // super.finalize(): accepted
             }
             if (start != kNoPosition)
-                defects.push_back({fileName, lines.lineAt(start), kMessage});
+                defects.report(lines.lineAt(start), kMessage);
             resume = call + kCallLength;
         }
     });

@@ -11,12 +11,11 @@ const Pattern
 const char kMessage[] = "Inequality operation on 'false' boolean literal.";
 } // namespace
 
-DefectList FalseInequalityRule::checkCode(const std::string& code,
-                                          const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void FalseInequalityRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kFalseInequality, code, [&](const Match& m) -> Resume {
-            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            defects.report(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

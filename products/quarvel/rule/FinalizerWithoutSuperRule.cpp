@@ -13,9 +13,8 @@ const Pattern
 const char kMessage[] = "finalizer does not call super.finalize().";
 } // namespace
 
-DefectList FinalizerWithoutSuperRule::checkCode(const std::string& code,
-                                                const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void FinalizerWithoutSuperRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
         MatchWithin superCalls(kSuperFinalizeCall, code);
@@ -24,7 +23,7 @@ DefectList FinalizerWithoutSuperRule::checkCode(const std::string& code,
             // A body left open by a truncated file runs to the end of the text.
             const std::size_t bodyEnd = braces.matchingClose(bodyStart).value_or(code.size());
             if (!superCalls.found(bodyStart, bodyEnd))
-                defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+                defects.report(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

@@ -9,7 +9,7 @@ class FinalizerWithoutSuperRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1032;
     /// An unclosed finalizer body runs to the end of the text.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

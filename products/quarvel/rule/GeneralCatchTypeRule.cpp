@@ -11,13 +11,12 @@ const Pattern kGeneralCatch(
 const char kMessage[] = "Type in catch clause too general.";
 } // namespace
 
-DefectList GeneralCatchTypeRule::checkCode(const std::string& code,
-                                           const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void GeneralCatchTypeRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kGeneralCatch, code, [&](const Match& m) -> Resume {
             // At the type, or at the word final written before it.
-            defects.push_back({fileName, lines.lineAt(m.group(1).begin), kMessage});
+            defects.report(lines.lineAt(m.group(1).begin), kMessage);
             return m.end();
         });
     });

@@ -9,7 +9,7 @@ class GeneralCatchTypeRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1005;
     /// Reported at the type, or at the word final when it is written.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -10,12 +10,11 @@ const Pattern
 const char kMessage[] = "Type in throw statement too general.";
 } // namespace
 
-DefectList GeneralThrowTypeRule::checkCode(const std::string& code,
-                                           const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void GeneralThrowTypeRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kGeneralThrow, code, [&](const Match& m) -> Resume {
-            defects.push_back({fileName, lines.lineAt(m.group(1).begin), kMessage});
+            defects.report(lines.lineAt(m.group(1).begin), kMessage);
             return m.end();
         });
     });

@@ -9,7 +9,7 @@ class GeneralThrowTypeRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1018;
     /// Reported at the thrown type.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -10,12 +10,11 @@ const Pattern
 const char kMessage[] = "Explicit import of java.lang class.";
 } // namespace
 
-DefectList JavaLangImportRule::checkCode(const std::string& code,
-                                         const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void JavaLangImportRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kJavaLangImport, code, [&](const Match& m) -> Resume {
-            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            defects.report(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

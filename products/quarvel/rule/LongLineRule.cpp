@@ -12,8 +12,8 @@ constexpr std::size_t kLongestLine = 80;
 
 } // namespace
 
-DefectList LongLineRule::checkCode(const std::string& code, const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void LongLineRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         std::size_t lineStart = 0;
         std::int32_t line = 1;
         while (true) {
@@ -22,7 +22,7 @@ DefectList LongLineRule::checkCode(const std::string& code, const std::string& f
             if (lineEnd == std::string::npos)
                 return; // the last stretch has no line end and is not measured
             if (lineEnd - lineStart > kLongestLine)
-                defects.push_back({fileName, line, kMessage});
+                defects.report(line, kMessage);
             line += code[lineEnd] == '\n';
             lineStart = lineEnd + 1;
             // Comments are carriage returns in the code view: a run of them is a run of empty

@@ -9,7 +9,7 @@ class LongLineRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1022;
     /// Comment bytes end a line as well: only the code part of a line is measured.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

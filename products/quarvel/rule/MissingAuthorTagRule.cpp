@@ -10,11 +10,10 @@ const char kMessage[] = "No @author javadoc tag found.";
 constexpr std::int32_t kWholeFileLine = 1;
 } // namespace
 
-DefectList MissingAuthorTagRule::checkComments(const std::string& comments,
-                                               const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void MissingAuthorTagRule::checkComments(const std::string& comments, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         if (!searchOnce(kAuthorTag, comments))
-            defects.push_back({fileName, kWholeFileLine, kMessage});
+            defects.report(kWholeFileLine, kMessage);
     });
 }
 

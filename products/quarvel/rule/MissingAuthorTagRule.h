@@ -9,8 +9,7 @@ class MissingAuthorTagRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1037;
     /// Reports the whole file at line 1 when no block comment holds the author tag.
-    DefectList checkComments(const std::string& comments,
-                             const std::string& fileName) const override;
+    void checkComments(const std::string& comments, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -8,11 +8,10 @@ const Pattern kPackageWord(R"(([^\w]|\A)package\s+)", {{"package", {{ByteSet::an
 const char kMessage[] = "No package declaration found.";
 } // namespace
 
-DefectList MissingPackageRule::checkCode(const std::string& code,
-                                         const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void MissingPackageRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         if (!searchOnce(kPackageWord, code))
-            defects.push_back({fileName, 1, kMessage});
+            defects.report(1, kMessage);
     });
 }
 

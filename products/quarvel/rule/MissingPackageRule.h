@@ -9,7 +9,7 @@ class MissingPackageRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1035;
     /// At most one defect, on line 1.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

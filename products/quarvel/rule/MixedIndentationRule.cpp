@@ -19,9 +19,8 @@ const char kTabStyle[] = "tab";
 const char kMessageEnd[] = ").";
 } // namespace
 
-DefectList MixedIndentationRule::checkCode(const std::string& code,
-                                           const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void MixedIndentationRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         // A run never holds a line feed, so every line feed starts one match.
         const auto forEachIndentation = [&](auto onRun) {
             forEachByteOf(code, '\n', '\n', 0, code.size(), [&](std::size_t lineFeed) {
@@ -47,9 +46,7 @@ DefectList MixedIndentationRule::checkCode(const std::string& code,
                                     (spaceStyle ? kSpaceStyle : kTabStyle) + kMessageEnd;
         // Reported at the indented line itself, not at the line the line feed ends.
         LineCounter lines(code);
-        const auto report = [&](std::size_t end) {
-            defects.push_back({fileName, lines.lineAt(end), message});
-        };
+        const auto report = [&](std::size_t end) { defects.report(lines.lineAt(end), message); };
         if (spaceStyle) {
             for (const std::size_t end : withTab)
                 report(end);

@@ -9,7 +9,7 @@ class MixedIndentationRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1007;
     /// Decides the file's style first, then reports the lines that go against it.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

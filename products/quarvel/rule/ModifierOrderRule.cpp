@@ -16,12 +16,11 @@ const Pattern kWrongPair(
 const char kMessage[] = "Order of modifiers should be pub pro pri abs sta fin synch nat stri.";
 } // namespace
 
-DefectList ModifierOrderRule::checkCode(const std::string& code,
-                                        const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void ModifierOrderRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kWrongPair, code, [&](const Match& m) -> Resume {
-            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            defects.report(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

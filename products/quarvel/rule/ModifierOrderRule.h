@@ -9,7 +9,7 @@ class ModifierOrderRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1008;
     /// One defect per wrong pair, at the line of its first modifier.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

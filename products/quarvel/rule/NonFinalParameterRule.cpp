@@ -47,9 +47,8 @@ std::optional<ParameterList> nextParameterList(const std::string& code, std::siz
 }
 } // namespace
 
-DefectList NonFinalParameterRule::checkCode(const std::string& code,
-                                            const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void NonFinalParameterRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
         NextOf parentheses(code, "()");
@@ -59,7 +58,7 @@ DefectList NonFinalParameterRule::checkCode(const std::string& code,
             const std::string list = code.substr(m->listBegin, m->listEnd - m->listBegin);
             if (!list.empty() && util::StringHelper::countOccurrences(list, "final ") <=
                                      util::StringHelper::countOccurrences(list, ","))
-                defects.push_back({fileName, lines.lineAt(m->begin), kMessage});
+                defects.report(lines.lineAt(m->begin), kMessage);
             // The body is skipped: statements inside it are not declarations. Without a
             // closing brace the search goes on after the match.
             const auto close = braces.matchingClose(m->end - 1);

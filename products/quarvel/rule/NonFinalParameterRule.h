@@ -9,7 +9,7 @@ class NonFinalParameterRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1038;
     /// Reports each parameter list of a construct with a body in which a parameter is not final.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

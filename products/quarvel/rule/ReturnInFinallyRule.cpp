@@ -18,9 +18,8 @@ const LiteralFinder kReturnFinder(kReturn);
 const char kMessage[] = "Return statement in finally block.";
 } // namespace
 
-DefectList ReturnInFinallyRule::checkCode(const std::string& code,
-                                          const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void ReturnInFinallyRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
         NextLiteral returnWords(code, kReturnFinder);
@@ -31,7 +30,7 @@ DefectList ReturnInFinallyRule::checkCode(const std::string& code,
             // The first "return" in the body, also inside a longer word or a nested block.
             const std::size_t found = returnWords.from(bodyStart);
             if (found != kNoPosition && found + kReturn.size() <= bodyEnd)
-                defects.push_back({fileName, lines.lineAt(found), kMessage});
+                defects.report(lines.lineAt(found), kMessage);
             return m.end(); // inside the block: finally blocks nested in it are examined in turn
         });
     });

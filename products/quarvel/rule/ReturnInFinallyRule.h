@@ -9,7 +9,7 @@ class ReturnInFinallyRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1012;
     /// At most one defect per finally block; an unclosed block runs to the end of the text.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

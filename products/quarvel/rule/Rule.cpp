@@ -1,36 +1,17 @@
 #include "products/quarvel/rule/Rule.h"
 
-#include <iterator>
-
 namespace products::quarvel::rule {
 
-DefectList Rule::checkCode(const std::string&, const std::string&) const {
-    return {};
-}
-DefectList Rule::checkComments(const std::string&, const std::string&) const {
-    return {};
-}
-DefectList Rule::checkRaw(const std::string&, const std::string&) const {
-    return {};
-}
+void Rule::checkCode(const std::string&, DefectSink&) const {}
+void Rule::checkComments(const std::string&, DefectSink&) const {}
+void Rule::checkRaw(const std::string&, DefectSink&) const {}
 
-namespace {
-void appendMoved(DefectList& gathered, DefectList&& more) {
-    if (gathered.empty())
-        gathered = std::move(more);
-    else
-        gathered.insert(gathered.end(), std::make_move_iterator(more.begin()),
-                        std::make_move_iterator(more.end()));
-}
-} // namespace
-
-DefectList checkViews(const Rule& rule,
-                      const util::parser::compiler::syntaxhighlighter::SourceViews& views,
-                      const std::string& fileName) {
-    DefectList gathered = rule.checkRaw(views.raw, fileName);
-    appendMoved(gathered, rule.checkComments(views.comments, fileName));
-    appendMoved(gathered, rule.checkCode(views.code, fileName));
-    return gathered;
+void checkViews(const Rule& rule,
+                const util::parser::compiler::syntaxhighlighter::SourceViews& views,
+                DefectSink& defects) {
+    rule.checkRaw(views.raw, defects);
+    rule.checkComments(views.comments, defects);
+    rule.checkCode(views.code, defects);
 }
 
 } // namespace products::quarvel::rule

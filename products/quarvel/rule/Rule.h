@@ -4,11 +4,41 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace products::quarvel::rule {
 
-/// One finding: where it is and what the rule says about it.
+/// Where a rule puts its defects, one at a time, as it finds them. The message is read only
+/// during the call, so a rule may build it in a temporary; the receiver knows the file.
+class DefectSink {
+  public:
+    virtual void report(std::int32_t line, std::string_view message) = 0;
+
+  protected:
+    ~DefectSink() = default;
+};
+
+/// One numbered coding check. A rule overrides the one operation for the view it reads;
+/// the other two report nothing. Rules keep no state between calls.
+class Rule {
+  public:
+    virtual ~Rule() = default;
+    /// The code view: comments filled with carriage returns, literal contents with spaces.
+    virtual void checkCode(const std::string& code, DefectSink& defects) const;
+    /// The comment view: only block comments and line feeds are left.
+    virtual void checkComments(const std::string& comments, DefectSink& defects) const;
+    /// The file as loaded.
+    virtual void checkRaw(const std::string& raw, DefectSink& defects) const;
+};
+
+/// Runs one rule over a file's views as the run does: the defects of the raw text, then those
+/// of the comment view, then those of the code view.
+void checkViews(const Rule& rule,
+                const util::parser::compiler::syntaxhighlighter::SourceViews& views,
+                DefectSink& defects);
+
+/// One finding kept whole, for callers that look at a rule's defects after it has run.
 struct Defect {
     std::string fileName;
     std::int32_t line;
@@ -22,24 +52,19 @@ struct Defect {
 /// Defects in the order the rule found them; never sorted afterwards.
 using DefectList = std::vector<Defect>;
 
-/// One numbered coding check. A rule overrides the one operation for the view it reads;
-/// the other two report nothing. Rules keep no state between calls.
-class Rule {
+/// Keeps every defect reported to it, under one file name.
+class DefectCollector : public DefectSink {
   public:
-    virtual ~Rule() = default;
-    /// The code view: comments filled with carriage returns, literal contents with spaces.
-    virtual DefectList checkCode(const std::string& code, const std::string& fileName) const;
-    /// The comment view: only block comments and line feeds are left.
-    virtual DefectList checkComments(const std::string& comments,
-                                     const std::string& fileName) const;
-    /// The file as loaded.
-    virtual DefectList checkRaw(const std::string& raw, const std::string& fileName) const;
-};
+    explicit DefectCollector(std::string fileName) : fileName_(std::move(fileName)) {}
+    void report(std::int32_t line, std::string_view message) override {
+        defects_.push_back({fileName_, line, std::string(message)});
+    }
+    const DefectList& defects() const { return defects_; }
+    DefectList takeDefects() { return std::move(defects_); }
 
-/// Runs one rule over a file's views as the run does and gathers its defects: those of the
-/// raw text, then those of the comment view, then those of the code view.
-DefectList checkViews(const Rule& rule,
-                      const util::parser::compiler::syntaxhighlighter::SourceViews& views,
-                      const std::string& fileName);
+  private:
+    std::string fileName_;
+    DefectList defects_;
+};
 
 } // namespace products::quarvel::rule

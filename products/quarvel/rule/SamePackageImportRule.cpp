@@ -123,9 +123,8 @@ std::optional<std::size_t> chosenMatchEnd(const std::string& code, ImportIndex& 
 }
 } // namespace
 
-DefectList SamePackageImportRule::checkCode(const std::string& code,
-                                            const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void SamePackageImportRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         NextOf semicolons(code, ";");
         NextOf stretchEnds(code, "({");
@@ -152,7 +151,7 @@ DefectList SamePackageImportRule::checkCode(const std::string& code,
                 }
             }
             if (end)
-                defects.push_back({fileName, lines.lineAt(*end), kMessage});
+                defects.report(lines.lineAt(*end), kMessage);
             start = kPackageWordFinder.find(code, end ? *end : start + 1);
         }
     });

@@ -9,7 +9,7 @@ class SamePackageImportRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1036;
     /// Reports the first import after the declaration that names the declared package.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

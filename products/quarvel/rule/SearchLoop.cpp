@@ -65,17 +65,14 @@ bool matchesWholeBlock(const Pattern& pattern, const std::string& text, std::siz
     return static_cast<std::size_t>(found[0].second - base) == to;
 }
 
-DefectList collectDefects(std::int32_t ruleNumber,
-                          const std::function<void(DefectList& defects)>& search) {
-    DefectList defects;
+void guardSearch(std::int32_t ruleNumber, const std::function<void()>& search) {
     try {
-        search(defects);
+        search();
     } catch (const SearchAbandoned& limit) {
         util::reportAssertion("the searches of rule " + std::to_string(ruleNumber) +
                                   " stay within the pattern engine's limits (" + limit.what() + ")",
                               __FILE__, __LINE__);
     }
-    return defects;
 }
 
 } // namespace products::quarvel::rule

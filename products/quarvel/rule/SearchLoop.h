@@ -33,10 +33,9 @@ std::optional<Match> searchOnce(const Pattern& pattern, const std::string& text,
 bool matchesWholeBlock(const Pattern& pattern, const std::string& text, std::size_t from,
                        std::size_t to);
 
-/// Runs a rule's search and returns the defects it appended. When a pattern search inside
-/// exceeds the engine's limits, the search ends there, the defects found so far are kept,
-/// and a failed check naming the rule is reported.
-DefectList collectDefects(std::int32_t ruleNumber,
-                          const std::function<void(DefectList& defects)>& search);
+/// Runs a rule's search. When a pattern search inside exceeds the engine's limits, the search
+/// ends there, the defects reported so far stay, and a failed check naming the rule is
+/// reported.
+void guardSearch(std::int32_t ruleNumber, const std::function<void()>& search);
 
 } // namespace products::quarvel::rule

@@ -12,12 +12,11 @@ const Pattern kStringIdentityComparison(
 const char kMessage[] = "String comparison using == or != operator.";
 } // namespace
 
-DefectList StringIdentityComparisonRule::checkCode(const std::string& code,
-                                                   const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void StringIdentityComparisonRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kStringIdentityComparison, code, [&](const Match& m) -> Resume {
-            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            defects.report(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

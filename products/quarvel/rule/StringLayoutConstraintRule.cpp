@@ -33,9 +33,8 @@ bool holdsConstraint(const std::string& raw, std::size_t from, std::size_t to) {
 }
 } // namespace
 
-DefectList StringLayoutConstraintRule::checkRaw(const std::string& raw,
-                                                const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void StringLayoutConstraintRule::checkRaw(const std::string& raw, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(raw);
         for (std::size_t start = kAddFinder.find(raw, 0); start != kNoPosition;) {
             const std::size_t inside = start + kAddLength;
@@ -43,7 +42,7 @@ DefectList StringLayoutConstraintRule::checkRaw(const std::string& raw,
             if (semicolon == kNoPosition)
                 return; // no call from here on reaches a ';'
             if (raw[semicolon - 1] == ')' && holdsConstraint(raw, inside, semicolon - 1))
-                defects.push_back({fileName, lines.lineAt(start), kMessage});
+                defects.report(lines.lineAt(start), kMessage);
             start = kAddFinder.find(raw, semicolon + 1);
         }
     });

@@ -9,7 +9,7 @@ class StringLayoutConstraintRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1040;
     /// Searches the raw text, so calls written in comments count too.
-    DefectList checkRaw(const std::string& raw, const std::string& fileName) const override;
+    void checkRaw(const std::string& raw, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -11,12 +11,11 @@ const Pattern kMisspeltDeclaration(
 const char kMessage[] = "Suspicious method name.";
 } // namespace
 
-DefectList SuspiciousMethodNameRule::checkCode(const std::string& code,
-                                               const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void SuspiciousMethodNameRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kMisspeltDeclaration, code, [&](const Match& m) -> Resume {
-            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            defects.report(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

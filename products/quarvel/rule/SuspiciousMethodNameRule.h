@@ -9,7 +9,7 @@ class SuspiciousMethodNameRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1019;
     /// Reports each declaration of equal(Object, finalise, finallize or hashcode.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -12,9 +12,8 @@ const LiteralFinder kDefaultWord("default");
 const char kMessage[] = "No default case found in switch block.";
 } // namespace
 
-DefectList SwitchWithoutDefaultRule::checkCode(const std::string& code,
-                                               const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void SwitchWithoutDefaultRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
         NextLiteral defaults(code, kDefaultWord);
@@ -24,7 +23,7 @@ DefectList SwitchWithoutDefaultRule::checkCode(const std::string& code,
             // Any occurrence counts, inside a longer word or a nested switch as well.
             const std::size_t found = defaults.from(bodyStart);
             if (found == kNoPosition || found + kDefaultWord.literal().size() > bodyEnd)
-                defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+                defects.report(lines.lineAt(m.begin()), kMessage);
             return m.end(); // inside the block: nested switches are examined in turn
         });
     });

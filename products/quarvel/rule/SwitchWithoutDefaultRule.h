@@ -9,7 +9,7 @@ class SwitchWithoutDefaultRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1004;
     /// A switch without its closing brace is examined up to the end of the text.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -7,15 +7,15 @@ namespace {
 const char kMessage[] = "Tab found. Prefer space when indenting source code.";
 } // namespace
 
-DefectList TabCharacterRule::checkCode(const std::string& code, const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void TabCharacterRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         std::int32_t lastLine = 0;
         for (std::size_t tab = code.find('\t'); tab != std::string::npos;
              tab = code.find('\t', tab + 1)) {
             const std::int32_t line = lines.lineAt(tab);
             if (line != lastLine)
-                defects.push_back({fileName, line, kMessage});
+                defects.report(line, kMessage);
             lastLine = line;
         }
     });

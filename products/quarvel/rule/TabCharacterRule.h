@@ -9,7 +9,7 @@ class TabCharacterRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1020;
     /// One defect per line, however many tabs it holds.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -81,9 +81,8 @@ const Pattern kRunMethod(R"(public\s+void\s+run\s*\(\s*\))",
 const char kMessage[] = "public void run() not overridden when extending Thread.";
 } // namespace
 
-DefectList ThreadWithoutRunRule::checkCode(const std::string& code,
-                                           const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void ThreadWithoutRunRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
         MatchWithin runMethods(kRunMethod, code);
@@ -99,7 +98,7 @@ DefectList ThreadWithoutRunRule::checkCode(const std::string& code,
             const auto close = braces.matchingClose(bodyStart);
             const std::size_t bodyEnd = close ? *close : code.size();
             if (!runMethods.found(bodyStart, bodyEnd))
-                defects.push_back({fileName, lines.lineAt(m->begin), kMessage});
+                defects.report(lines.lineAt(m->begin), kMessage);
         }
     });
 }

@@ -9,7 +9,7 @@ class ThreadWithoutRunRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1030;
     /// Reports each non-abstract class extending Thread whose body declares no public void run().
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

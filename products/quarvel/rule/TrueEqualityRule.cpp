@@ -10,11 +10,11 @@ const Pattern kTrueEquality(R"(==\s*true|true\s*==)",
 const char kMessage[] = "Equality operation on 'true' boolean literal.";
 } // namespace
 
-DefectList TrueEqualityRule::checkCode(const std::string& code, const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void TrueEqualityRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kTrueEquality, code, [&](const Match& m) -> Resume {
-            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            defects.report(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

@@ -24,9 +24,8 @@ bool isKnownTag(const std::string& name) {
 }
 } // namespace
 
-DefectList UnknownJavadocTagRule::checkComments(const std::string& comments,
-                                                const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void UnknownJavadocTagRule::checkComments(const std::string& comments, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(comments);
         for (std::size_t opener = comments.find(kOpener); opener != std::string::npos;) {
             // Searched from the opener itself: in "/**/" the closer shares the opener's star.
@@ -38,8 +37,7 @@ DefectList UnknownJavadocTagRule::checkComments(const std::string& comments,
                 [&](const Match& m) -> Resume {
                     const std::string name = m.groupText(comments, 1);
                     if (!isKnownTag(name))
-                        defects.push_back(
-                            {fileName, lines.lineAt(m.group(1).begin), "'" + name + kMessageEnd});
+                        defects.report(lines.lineAt(m.group(1).begin), "'" + name + kMessageEnd);
                     return m.end();
                 },
                 opener, closer);

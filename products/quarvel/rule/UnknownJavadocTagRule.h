@@ -9,8 +9,7 @@ class UnknownJavadocTagRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1024;
     /// Examines the documentation comments, up to the first one left open.
-    DefectList checkComments(const std::string& comments,
-                             const std::string& fileName) const override;
+    void checkComments(const std::string& comments, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -9,12 +9,11 @@ const Pattern kIfTrue(R"(if\s*\(\s*true\s*\))",
 const char kMessage[] = "Unnecessary if statement.";
 } // namespace
 
-DefectList UnnecessaryIfRule::checkCode(const std::string& code,
-                                        const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void UnnecessaryIfRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kIfTrue, code, [&](const Match& m) -> Resume {
-            defects.push_back({fileName, lines.lineAt(m.begin()), kMessage});
+            defects.report(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

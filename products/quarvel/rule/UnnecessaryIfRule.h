@@ -9,7 +9,7 @@ class UnnecessaryIfRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1029;
     /// One defect per if (true), at the word if.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

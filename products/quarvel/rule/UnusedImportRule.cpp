@@ -97,8 +97,8 @@ std::optional<std::size_t> importedNameStart(const std::string& code, std::size_
 }
 } // namespace
 
-DefectList UnusedImportRule::checkCode(const std::string& code, const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void UnusedImportRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         NameUses uses(code);
         NextOf semicolons(code, ";");
@@ -109,7 +109,7 @@ DefectList UnusedImportRule::checkCode(const std::string& code, const std::strin
             std::size_t resume = start + 1;
             if (const auto name = importedNameStart(code, start, semicolon)) {
                 if (!uses.usedAfter(code.substr(*name, semicolon - *name), semicolon))
-                    defects.push_back({fileName, lines.lineAt(semicolon), kMessage});
+                    defects.report(lines.lineAt(semicolon), kMessage);
                 resume = semicolon; // at the semicolon
             }
             start = kImportFinder.find(code, resume);

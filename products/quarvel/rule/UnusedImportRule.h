@@ -9,7 +9,7 @@ class UnusedImportRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1000;
     /// The name counts as used when it stands between two non-word bytes after the import.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

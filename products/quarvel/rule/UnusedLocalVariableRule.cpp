@@ -150,9 +150,8 @@ std::optional<std::size_t> nextMethodBody(const std::string& code, std::size_t f
 }
 } // namespace
 
-DefectList UnusedLocalVariableRule::checkCode(const std::string& code,
-                                              const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void UnusedLocalVariableRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
         WordOccurrences words(code);
@@ -177,7 +176,7 @@ DefectList UnusedLocalVariableRule::checkCode(const std::string& code,
                 const std::size_t scopeEnd = scopeClose ? *scopeClose : code.size();
                 if (!words.occursAsWord(code.substr(nameBegin, nameEnd - nameBegin), nameEnd,
                                         scopeEnd))
-                    defects.push_back({fileName, lines.lineAt(nameBegin), kMessage});
+                    defects.report(lines.lineAt(nameBegin), kMessage);
             }
             // Nested blocks, local and anonymous classes included, belong to this body. A body
             // without its closing brace ran to the end of the text, so nothing is left to search.

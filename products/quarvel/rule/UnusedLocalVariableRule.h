@@ -9,7 +9,7 @@ class UnusedLocalVariableRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1023;
     /// Reports each declaration in a method body whose name does not occur again in its block.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -14,9 +14,8 @@ const LiteralFinder kImportFinder(kImport);
 const std::size_t kImportLength = sizeof(kImport) - 1;
 } // namespace
 
-DefectList WildcardImportRule::checkCode(const std::string& code,
-                                         const std::string& fileName) const {
-    return collectDefects(kNumber, [&](DefectList& defects) {
+void WildcardImportRule::checkCode(const std::string& code, DefectSink& defects) const {
+    guardSearch(kNumber, [&] {
         LineCounter lines(code);
         NextOf semicolons(code, ";");
         for (std::size_t start = kImportFinder.find(code, 0); start != kNoPosition;) {
@@ -26,7 +25,7 @@ DefectList WildcardImportRule::checkCode(const std::string& code,
                 break; // no candidate from here on can reach a ';'
             std::size_t resume = start + 1;
             if (semicolon >= afterKeyword + 2 && code[semicolon - 1] == '*') {
-                defects.push_back({fileName, lines.lineAt(start), kMessage});
+                defects.report(lines.lineAt(start), kMessage);
                 resume = semicolon + 1;
             }
             start = kImportFinder.find(code, resume);

@@ -9,7 +9,7 @@ class WildcardImportRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1002;
     /// One defect per matching import, at the word import.
-    DefectList checkCode(const std::string& code, const std::string& fileName) const override;
+    void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 
 } // namespace products::quarvel::rule
