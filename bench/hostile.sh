@@ -57,6 +57,7 @@ texts = {
     'WildcardImportsWithoutSemicolon': rep('import a.*'),
     'EqualsWithoutSpace': rep('public boolean equals('),
     'CallsOnOneLine': rep('.add("North" + f(x)'),
+    'FinalizerHeaders': rep('protected void finalize() '),
     'CatchHeaders': rep('} catch ('),
     'FinallyHeaders': rep('} finally {'),
     'EqualsHeaders': rep('; boolean equals(Object o) {'),

@@ -79,8 +79,10 @@ class AnchorCandidates {
         return memo_.literalAt;
     }
 
-    /// Whether what follows the literal, which ends at `end`, keeps the anchor's promise.
-    bool fitsAfter(std::size_t end) const {
+    /// Whether what follows the literal, which ends at `end`, keeps the anchor's promises.
+    bool fitsAfter(std::size_t end) {
+        if (anchor_.later && laterByteFrom(end) == kNoPosition)
+            return false;
         if (!anchor_.after)
             return true;
         const Anchor::After& after = *anchor_.after;
@@ -88,6 +90,18 @@ class AnchorCandidates {
         while (at < to_ && after.skipped.contains(text_[at]))
             ++at;
         return at - end >= after.minSkipped && at < to_ && after.next.contains(text_[at]);
+    }
+
+    /// The first place at or after a position where the later byte stands with a byte after
+    /// it inside the range; the answer for one position serves later positions up to it.
+    std::size_t laterByteFrom(std::size_t position) {
+        if (memo_.laterLookedFrom == kNoPosition || position < memo_.laterLookedFrom ||
+            memo_.laterAt < position) {
+            memo_.laterLookedFrom = position;
+            const std::size_t at = text_.find(*anchor_.later, position);
+            memo_.laterAt = at != kNoPosition && at + 1 < to_ ? at : kNoPosition;
+        }
+        return memo_.laterAt;
     }
 
     const Anchor& anchor_;

@@ -25,6 +25,10 @@ struct AnchorMemo {
     /// The last look for the literal alone: from where, and what it found.
     std::size_t literalLookedFrom = kNoPosition;
     std::size_t literalAt = kNoPosition;
+    /// The last look for the later byte (see Anchor::thenLater): from where, and where it
+    /// stands with a byte after it inside the range.
+    std::size_t laterLookedFrom = kNoPosition;
+    std::size_t laterAt = kNoPosition;
 };
 
 /// The leftmost match in [from, to), trying the pattern only at the starts that its anchors

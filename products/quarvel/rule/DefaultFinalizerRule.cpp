@@ -5,9 +5,9 @@
 namespace products::quarvel::rule {
 namespace {
 // The group is not the parameter list: "[^\{]*" covers that and any throws clause.
-const Pattern
-    kFinalizerBlock(R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)",
-                    {Anchor("protected").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("v"))});
+const Pattern kFinalizerBlock(
+    R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)",
+    {Anchor("protected").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("v")).thenLater('{')});
 // Tried at the body's start alone (see matchesWholeBlock), so it needs no anchor.
 const Pattern kOnlySuperFinalize(R"([\{\}\s]*super\s*\.\s*finalize\s*\(\s*\)\s*;[\{\}\s]*)");
 const char kMessage[] = "finalizer implements default behaviour.";

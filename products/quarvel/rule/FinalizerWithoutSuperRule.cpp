@@ -4,9 +4,9 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern
-    kFinalizer(R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)",
-               {Anchor("protected").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("v"))});
+const Pattern kFinalizer(
+    R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)",
+    {Anchor("protected").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("v")).thenLater('{')});
 const Pattern
     kSuperFinalizeCall(R"(super\s*\.\s*finalize\s*\(\s*\)\s*;)",
                        {Anchor("super").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("."))});

@@ -59,6 +59,14 @@ struct Anchor {
         return *this;
     }
 
+    /// A further promise: the match holds this byte somewhere after the literal, with one
+    /// more byte after it, inside the searched range. For a pattern such as "a[^{]*\{." it
+    /// keeps every candidate from scanning to the end of a text that has no brace left.
+    Anchor& thenLater(char byte) {
+        later = byte;
+        return *this;
+    }
+
     struct After {
         ByteSet skipped;
         std::size_t minSkipped;
@@ -68,6 +76,7 @@ struct Anchor {
     std::string literal;
     std::vector<RunBefore> before;
     std::optional<After> after;
+    std::optional<char> later;
     LiteralFinder finder;
 };
 
