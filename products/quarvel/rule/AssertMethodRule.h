@@ -8,6 +8,9 @@ namespace products::quarvel::rule {
 class AssertMethodRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1015;
+    static constexpr const char kName[] = "AssertMethod";
+    static constexpr const char kHelp[] =
+        "A method named `assert` called through a qualifier: `Assert.assert(x);`";
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 

@@ -8,6 +8,9 @@ namespace products::quarvel::rule {
 class ConsoleOutputRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1011;
+    static constexpr const char kName[] = "ConsoleOutput";
+    static constexpr const char kHelp[] = "`System.out.print...`, `System.err.print...` or "
+                                          "`printStackTrace();`: `System.out.println(x);`";
     /// One defect per call, at the first byte of the match.
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };

@@ -8,6 +8,9 @@ namespace products::quarvel::rule {
 class DeadCodeRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1028;
+    static constexpr const char kName[] = "DeadCode";
+    static constexpr const char kHelp[] =
+        "`if (false)`, `while (false)` or a `for` whose condition is `false`: `for (;false;)`";
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 

@@ -8,6 +8,9 @@ namespace products::quarvel::rule {
 class DefaultFinalizerRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1031;
+    static constexpr const char kName[] = "DefaultFinalizer";
+    static constexpr const char kHelp[] =
+        "A `protected void finalize()` whose body only calls `super.finalize();`";
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 

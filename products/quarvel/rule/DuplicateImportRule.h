@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class DuplicateImportRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1003;
+    static constexpr const char kName[] = "DuplicateImport";
+    static constexpr const char kHelp[] =
+        "An import repeated before the first parenthesis or brace, reported at the repetition: "
+        "`import a.B;` twice (wildcard imports never count)";
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 

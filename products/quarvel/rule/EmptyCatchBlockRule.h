@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class EmptyCatchBlockRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1006;
+    static constexpr const char kName[] = "EmptyCatchBlock";
+    static constexpr const char kHelp[] =
+        "A catch block holding only white space, comments and braces: `catch (IOException e) { }`, "
+        "reported on the line after the brace when the brace ends its line";
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 

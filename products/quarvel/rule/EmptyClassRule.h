@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class EmptyClassRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1041;
+    static constexpr const char kName[] = "EmptyClass";
+    static constexpr const char kHelp[] =
+        "A class body holding only white space, comments and braces: `class Marker { }`; the "
+        "file's search ends at the first header that has both `extends` and `Exception`";
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 

@@ -8,6 +8,9 @@ namespace products::quarvel::rule {
 class EmptyFinallyBlockRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1021;
+    static constexpr const char kName[] = "EmptyFinallyBlock";
+    static constexpr const char kHelp[] =
+        "A finally block holding only white space, comments and braces: `finally { }`";
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 

@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class EmptyIfBodyRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1016;
+    static constexpr const char kName[] = "EmptyIfBody";
+    static constexpr const char kHelp[] = "An `if` whose body is a lone semicolon: `if (ready);`";
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 

@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class EqualsOverloadRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1026;
+    static constexpr const char kName[] = "EqualsOverload";
+    static constexpr const char kHelp[] =
+        "A `public boolean equals` taking one parameter whose type is written other than `Object` "
+        "or `java.lang.Object`: `public boolean equals(Point p)`";
     /// Reports each public boolean equals whose parameter type is written otherwise than Object.
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };

@@ -8,6 +8,9 @@ namespace products::quarvel::rule {
 class ExplicitFinalizerCallRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1033;
+    static constexpr const char kName[] = "ExplicitFinalizerCall";
+    static constexpr const char kHelp[] =
+        "A `finalize();` call other than `super.finalize();`: `obj.finalize();`";
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 

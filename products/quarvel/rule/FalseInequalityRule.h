@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class FalseInequalityRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1027;
+    static constexpr const char kName[] = "FalseInequality";
+    static constexpr const char kHelp[] = "`!=` next to `false`: `if (done != false)`";
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 

@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class FinalizerWithoutSuperRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1032;
+    static constexpr const char kName[] = "FinalizerWithoutSuper";
+    static constexpr const char kHelp[] =
+        "A `protected void finalize...` body without `super.finalize();`: `protected void "
+        "finalize() { close(); }`";
     /// An unclosed finalizer body runs to the end of the text.
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };

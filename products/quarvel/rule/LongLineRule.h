@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class LongLineRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1022;
+    static constexpr const char kName[] = "LongLine";
+    static constexpr const char kHelp[] =
+        "More than 80 bytes of code between line ends or comments (a trailing comment does not "
+        "count; the last line without a line end is not measured)";
     /// Comment bytes end a line as well: only the code part of a line is measured.
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };

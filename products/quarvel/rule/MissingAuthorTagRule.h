@@ -8,6 +8,9 @@ namespace products::quarvel::rule {
 class MissingAuthorTagRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1037;
+    static constexpr const char kName[] = "MissingAuthorTag";
+    static constexpr const char kHelp[] = "A file whose block comments never hold ` @author ` "
+                                          "between white space; reported on line 1";
     /// Reports the whole file at line 1 when no block comment holds the author tag.
     DefectList checkComments(const std::string& comments,
                              const std::string& fileName) const override;

@@ -8,6 +8,9 @@ namespace products::quarvel::rule {
 class StringIdentityComparisonRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1013;
+    static constexpr const char kName[] = "StringIdentityComparison";
+    static constexpr const char kHelp[] =
+        "`==` or `!=` next to a string literal: `if (name == \"admin\")`";
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 

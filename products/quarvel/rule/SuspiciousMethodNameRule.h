@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class SuspiciousMethodNameRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1019;
+    static constexpr const char kName[] = "SuspiciousMethodName";
+    static constexpr const char kHelp[] =
+        "A misspelt declaration: `public boolean equal(Object o`, `protected void finalise(`, "
+        "`protected void finallize(`, `public int hashcode(`";
     /// Reports each declaration of equal(Object, finalise, finallize or hashcode.
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };

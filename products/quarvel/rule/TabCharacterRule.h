@@ -8,6 +8,9 @@ namespace products::quarvel::rule {
 class TabCharacterRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1020;
+    static constexpr const char kName[] = "TabCharacter";
+    static constexpr const char kHelp[] =
+        "A line holding a tab outside comments and literals, once per line: `<tab>int x;`";
     /// One defect per line, however many tabs it holds.
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };

@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class TrueEqualityRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1009;
+    static constexpr const char kName[] = "TrueEquality";
+    static constexpr const char kHelp[] = "`==` next to `true`: `if (done == true)`";
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
 

@@ -8,6 +8,8 @@ namespace products::quarvel::rule {
 class UnnecessaryIfRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1029;
+    static constexpr const char kName[] = "UnnecessaryIf";
+    static constexpr const char kHelp[] = "An if on the literal true: `if (true) {`";
     /// One defect per if (true), at the word if.
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };

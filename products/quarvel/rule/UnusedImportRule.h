@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class UnusedImportRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1000;
+    static constexpr const char kName[] = "UnusedImport";
+    static constexpr const char kHelp[] =
+        "An import whose simple name never stands again between two non-word bytes after it: "
+        "`import java.util.Map;` with no later `Map` (comments and literals do not count)";
     /// The name counts as used when it stands between two non-word bytes after the import.
     DefectList checkCode(const std::string& code, const std::string& fileName) const override;
 };
