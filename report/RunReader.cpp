@@ -94,7 +94,7 @@ void RunReader::feed(std::string_view bytes) {
             return;
         }
         if (partial_.empty() && !partialOverlong_) {
-            takeLine(bytes.substr(0, lineFeed), true, false);
+            takeLine(bytes.substr(0, lineFeed), true, lineFeed > kMaxLineBytes);
         } else {
             keepPartial(bytes.substr(0, lineFeed));
             takeLine(partial_, true, partialOverlong_);
