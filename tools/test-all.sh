@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the Linux and the Windows binaries and runs every test:
 # the CTest suite, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, a
-# short fuzz run after the regression corpus, and the end-to-end cases against quarvel.exe
-# under Wine.
+# short fuzz run after the regression corpus, the end-to-end cases against quarvel.exe
+# under Wine, then the packages and the programs that read quarvel-report's output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/bootstrap.sh
@@ -15,3 +15,4 @@ ctest --test-dir build-asan --output-on-failure
 bash tests/fuzz/run_fuzz.sh 20000
 bash tools/build-windows.sh
 bash tests/windows/run_wine_tests.sh build-win/quarvel.exe
+bash tools/test-packages.sh

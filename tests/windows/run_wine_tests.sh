@@ -34,6 +34,18 @@ for dir in "$here"/cases/*/; do
     echo "FAILED windows/$c"; echo "$out"; failed=$((failed + 1))
   fi
 done
+# quarvel-report.exe on the recorded runs of tests/report, with the same expectations.
+report_exe=$(dirname "$exe")/report/quarvel-report.exe
+report_cases=$here/../report/cases
+for entry in $(sed -n '/^set(QUARVEL_REPORT_CASES/,/)/p' "$here/../report/CMakeLists.txt" |
+  tr -d '()' | tr ' ' '\n' | grep /); do
+  [ -f "$report_cases/${entry%/*}/input" ] || continue # the others run quarvel itself
+  total=$((total + 1))
+  if ! out=$(bash "$here/../report/run_report_case.sh" "$exe" "$report_exe" \
+    "$report_cases/${entry%/*}" "${entry#*/}" 2>&1); then
+    echo "FAILED report/$entry"; echo "$out"; failed=$((failed + 1))
+  fi
+done
 # A long working directory is reported whole, in its Windows form. (Wine itself cannot enter
 # a directory longer than 260 bytes; the growing buffer for those is unit-tested.)
 total=$((total + 1))

@@ -7,7 +7,6 @@ namespace {
 const Pattern kQualifiedAssertCall(
     R"(\.\s*assert\()",
     {{"assert(", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("."), 1, 1}}}});
-const char kMessage[] = "assert is a keyword in JDK1.4.";
 } // namespace
 
 void AssertMethodRule::checkCode(const std::string& code, DefectSink& defects) const {

@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class AssertMethodRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1015;
+    static constexpr const char kName[] = "AssertMethod";
+    static constexpr char kMessage[] = "assert is a keyword in JDK1.4.";
+    static constexpr const char kHelp[] =
+        "A method named `assert` called through a qualifier: `Assert.assert(x);`";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

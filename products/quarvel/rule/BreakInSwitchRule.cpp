@@ -20,7 +20,6 @@ const LiteralFinder kSwitchWord("switch");
 // from every "case" that no label followed.
 const LiteralFinder kCaseWord("case");
 const LiteralFinder kDefaultLabel("default:");
-const char kMessage[] = "No break statement found.";
 const std::array<const char*, 4> kTerminators = {"break", "return", "throw", "continue"};
 const std::array<const char*, 2> kFallThroughRemarks = {"fall through", "falls through"};
 // The line reported with a failed check for a nested switch's closing brace. While the body's

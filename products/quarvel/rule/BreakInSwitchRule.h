@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class BreakInSwitchRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1039;
+    static constexpr const char kName[] = "BreakInSwitch";
+    static constexpr char kMessage[] = "No break statement found.";
+    static constexpr const char kHelp[] =
+        "A `case` section with a statement and no `break`, `return`, `throw`, `continue` or "
+        "fall-through remark before the next label: `case 1: x = 1; case 2:`";
     /// Finds the switches in the raw text; each nested switch is examined on its own.
     void checkRaw(const std::string& raw, DefectSink& defects) const override;
 };

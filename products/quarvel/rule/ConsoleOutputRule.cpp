@@ -8,7 +8,6 @@ const Pattern kConsoleOutput(R"(System\.err\.print|System\.out\.print|.printStac
                              {{"System.err.print"},
                               {"System.out.print"},
                               {"printStackTrace();", {{ByteSet::any(), 1, 1}}}});
-const char kMessage[] = "Output on System.out or System.err.";
 } // namespace
 
 void ConsoleOutputRule::checkCode(const std::string& code, DefectSink& defects) const {

@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class ConsoleOutputRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1011;
+    static constexpr const char kName[] = "ConsoleOutput";
+    static constexpr char kMessage[] = "Output on System.out or System.err.";
+    static constexpr const char kHelp[] = "`System.out.print...`, `System.err.print...` or "
+                                          "`printStackTrace();`: `System.out.println(x);`";
     /// One defect per call, at the first byte of the match.
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

@@ -12,7 +12,6 @@ namespace {
 // "if\s*\(\s*false\s*\)|while\s*\(\s*false\s*\)|for\s*\([^;]*;\s*false\s*;[^)]*\)".
 // The `for` alternative hides a scan to the next ';' at every candidate, which made the
 // pattern search quadratic on long stretches of headers without one.
-const char kMessage[] = "Dead code detected.";
 const LiteralFinder kIfFinder("if");
 const LiteralFinder kWhileFinder("while");
 const LiteralFinder kForFinder("for");

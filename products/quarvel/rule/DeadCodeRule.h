@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class DeadCodeRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1028;
+    static constexpr const char kName[] = "DeadCode";
+    static constexpr char kMessage[] = "Dead code detected.";
+    static constexpr const char kHelp[] =
+        "`if (false)`, `while (false)` or a `for` whose condition is `false`: `for (;false;)`";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

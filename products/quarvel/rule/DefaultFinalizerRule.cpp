@@ -10,7 +10,6 @@ const Pattern kFinalizerBlock(
     {Anchor("protected").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("v")).thenLater('{')});
 // Tried at the body's start alone (see matchesWholeBlock), so it needs no anchor.
 const Pattern kOnlySuperFinalize(R"([\{\}\s]*super\s*\.\s*finalize\s*\(\s*\)\s*;[\{\}\s]*)");
-const char kMessage[] = "finalizer implements default behaviour.";
 } // namespace
 
 void DefaultFinalizerRule::checkCode(const std::string& code, DefectSink& defects) const {

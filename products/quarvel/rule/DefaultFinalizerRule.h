@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class DefaultFinalizerRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1031;
+    static constexpr const char kName[] = "DefaultFinalizer";
+    static constexpr char kMessage[] = "finalizer implements default behaviour.";
+    static constexpr const char kHelp[] =
+        "A `protected void finalize()` whose body only calls `super.finalize();`";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

@@ -21,7 +21,6 @@ namespace {
 // the repeated group is fixed by the text. After the repeated comparison, [^;]* reaches
 // the first ';' and gives back to the last "new" that a '}' still follows; the match ends
 // at the first '}' after that "new". A shorter group is tried only when a longer one fails.
-const char kMessage[] = "Broken double lock idiom.";
 const LiteralFinder kNewFinder("new");
 const LiteralFinder kIfFinder("if");
 

@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class DoubleCheckedLockingRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1010;
+    static constexpr const char kName[] = "DoubleCheckedLocking";
+    static constexpr char kMessage[] = "Broken double lock idiom.";
+    static constexpr const char kHelp[] = "`if (x == null)`, `synchronized (...) {`, the same `if "
+                                          "(x == null)` and a `new`: unsafe lazy creation";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

@@ -13,7 +13,6 @@ namespace {
 // lazy stretch made a pattern search try every later import for every import, which is
 // quadratic in the number of imports. Instead every import's name is indexed once, and a
 // candidate looks only at the later imports that repeat its name byte for byte.
-const char kMessage[] = "Duplicate import statement.";
 const LiteralFinder kImportFinder(ImportIndex::kKeyword);
 const std::size_t kImportLength = ImportIndex::kKeywordLength;
 

@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class DuplicateImportRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1003;
+    static constexpr const char kName[] = "DuplicateImport";
+    static constexpr char kMessage[] = "Duplicate import statement.";
+    static constexpr const char kHelp[] =
+        "An import repeated before the first parenthesis or brace, reported at the repetition: "
+        "`import a.B;` twice (wildcard imports never count)";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

@@ -10,7 +10,6 @@ namespace products::quarvel::rule {
 namespace {
 // A catch block is a match of "\}\s*catch\s*\(.*?\)\s*\{.", found by hand below.
 const Pattern kOnlyBlanks(R"([\s\{\}]*)");
-const char kMessage[] = "Empty catch block.";
 const LiteralFinder kCatchFinder("catch");
 
 /// The first ')' at or after a position that "\)\s*\{." matches at, which is where the lazy

@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class EmptyCatchBlockRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1006;
+    static constexpr const char kName[] = "EmptyCatchBlock";
+    static constexpr char kMessage[] = "Empty catch block.";
+    static constexpr const char kHelp[] =
+        "A catch block holding only white space, comments and braces: `catch (IOException e) { }`, "
+        "reported on the line after the brace when the brace ends its line";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

@@ -11,7 +11,6 @@ namespace {
 // (group 1), the brace and one more byte. The rule finds these directly.
 const LiteralFinder kClassWord("class");
 const Pattern kOnlyBlanks(R"([\s\{\}]*)");
-const char kMessage[] = "Empty class found.";
 
 /// An exception class may well be empty; the check gives up on the file at the first one.
 bool isExceptionHeader(std::string_view header) {

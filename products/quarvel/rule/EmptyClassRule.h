@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class EmptyClassRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1041;
+    static constexpr const char kName[] = "EmptyClass";
+    static constexpr char kMessage[] = "Empty class found.";
+    static constexpr const char kHelp[] =
+        "A class body holding only white space, comments and braces: `class Marker { }`; the "
+        "file's search ends at the first header that has both `extends` and `Exception`";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

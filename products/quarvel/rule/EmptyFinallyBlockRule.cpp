@@ -9,7 +9,6 @@ const Pattern kFinallyBlock(R"(\}\s*finally\s*\{.)",
                                                 {ByteSet::of("}"), 1, 1}})
                                  .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("{"))});
 const Pattern kOnlyBlanks(R"([\s\{\}]*)");
-const char kMessage[] = "Empty finally block.";
 } // namespace
 
 void EmptyFinallyBlockRule::checkCode(const std::string& code, DefectSink& defects) const {

@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class EmptyFinallyBlockRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1021;
+    static constexpr const char kName[] = "EmptyFinallyBlock";
+    static constexpr char kMessage[] = "Empty finally block.";
+    static constexpr const char kHelp[] =
+        "A finally block holding only white space, comments and braces: `finally { }`";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

@@ -7,7 +7,6 @@ namespace {
 const Pattern kForHeader(R"(\s(for\s*\(.))",
                          {Anchor("for", {{ByteSet::whiteSpace(), 1, 1}})
                               .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
-const char kMessage[] = "for statement with empty body.";
 } // namespace
 
 void EmptyForBodyRule::checkCode(const std::string& code, DefectSink& defects) const {

@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class EmptyForBodyRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1025;
+    static constexpr const char kName[] = "EmptyForBody";
+    static constexpr char kMessage[] = "for statement with empty body.";
+    static constexpr const char kHelp[] =
+        "A `for` whose body is a lone semicolon: `for (i = 0; i < n; i++);`";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

@@ -7,7 +7,6 @@ namespace {
 const Pattern kIfHeader(R"([\s\{\}](if\s*\(.))",
                         {Anchor("if", {{ByteSet::whiteSpace() | ByteSet::of("{}"), 1, 1}})
                              .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
-const char kMessage[] = "if statement with empty body.";
 } // namespace
 
 void EmptyIfBodyRule::checkCode(const std::string& code, DefectSink& defects) const {

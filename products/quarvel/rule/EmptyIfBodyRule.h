@@ -8,6 +8,9 @@ namespace products::quarvel::rule {
 class EmptyIfBodyRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1016;
+    static constexpr const char kName[] = "EmptyIfBody";
+    static constexpr char kMessage[] = "if statement with empty body.";
+    static constexpr const char kHelp[] = "An `if` whose body is a lone semicolon: `if (ready);`";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

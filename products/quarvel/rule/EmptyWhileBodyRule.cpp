@@ -8,7 +8,6 @@ const Pattern
     kWhileHeader(R"([\s\{\};]+(while\s*\(.))",
                  {Anchor("while", {{ByteSet::whiteSpace() | ByteSet::of("{};"), 1, kNoPosition}})
                       .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
-const char kMessage[] = "while statement with empty body.";
 
 /// True when a '}' stands before the keyword with nothing but spaces, tabs, carriage returns
 /// and at most one line feed between them: then the while closes a do statement. The first

@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class EmptyWhileBodyRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1017;
+    static constexpr const char kName[] = "EmptyWhileBody";
+    static constexpr char kMessage[] = "while statement with empty body.";
+    static constexpr const char kHelp[] =
+        "A `while` whose body is a lone semicolon: `while (busy());`, except the `while` right "
+        "after the brace that closes a `do`";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

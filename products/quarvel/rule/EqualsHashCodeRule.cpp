@@ -11,7 +11,6 @@ const Pattern
 const Pattern kHashCodeDeclaration(
     R"(int\s*hashCode\(\))",
     {{"hashCode()", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("int"), 3, 3}}}});
-const char kMessage[] = "Override both Object.equals() and Object.hashCode()";
 
 struct Occurrences {
     std::size_t count = 0;

@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class EqualsHashCodeRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1014;
+    static constexpr const char kName[] = "EqualsHashCode";
+    static constexpr char kMessage[] = "Override both Object.equals() and Object.hashCode()";
+    static constexpr const char kHelp[] =
+        "A file with more `boolean equals(Object o)` than `int hashCode()` declarations or the "
+        "reverse; reported once, at the last of the more frequent one";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

@@ -8,7 +8,6 @@ namespace {
 const Pattern
     kPublicEquals(R"(public\s+boolean\s+equals\s*\(([^\s]+)\s\w+\))",
                   {Anchor("public").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("b"))});
-const char kMessage[] = "public boolean equals(Object o) overloaded.";
 } // namespace
 
 void EqualsOverloadRule::checkCode(const std::string& code, DefectSink& defects) const {

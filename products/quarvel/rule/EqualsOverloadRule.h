@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class EqualsOverloadRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1026;
+    static constexpr const char kName[] = "EqualsOverload";
+    static constexpr char kMessage[] = "public boolean equals(Object o) overloaded.";
+    static constexpr const char kHelp[] =
+        "A `public boolean equals` taking one parameter whose type is written other than `Object` "
+        "or `java.lang.Object`: `public boolean equals(Point p)`";
     /// Reports each public boolean equals whose parameter type is written otherwise than Object.
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

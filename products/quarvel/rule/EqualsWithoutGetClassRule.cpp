@@ -16,7 +16,6 @@ const std::string kObjectWord = "Object";
 const Pattern
     kGetClassCall(R"(getClass\s*\(\s*\))",
                   {Anchor("getClass").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
-const char kMessage[] = "Compare classes using getClass() in non-final equals method.";
 
 /// The next match of the tail at or after `from`. Up to the white space after "Object" the
 /// tail is fixed; the rest runs to the first ";", "," or "{" after it, which must be a "{"

@@ -11,7 +11,6 @@ namespace {
 // before it the match starts at that word (the whole run of word bytes, back to where the
 // search resumed), otherwise at "finalize" itself. (Trying the pattern at every position
 // would run \w+ to the end of every long word.)
-const char kMessage[] = "Explicit finalizer call.";
 const char kCall[] = "finalize();";
 const LiteralFinder kCallFinder(kCall);
 const std::size_t kCallLength = sizeof(kCall) - 1;

@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class ExplicitFinalizerCallRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1033;
+    static constexpr const char kName[] = "ExplicitFinalizerCall";
+    static constexpr char kMessage[] = "Explicit finalizer call.";
+    static constexpr const char kHelp[] =
+        "A `finalize();` call other than `super.finalize();`: `obj.finalize();`";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

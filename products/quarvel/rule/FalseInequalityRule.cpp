@@ -8,7 +8,6 @@ const Pattern
     kFalseInequality(R"(!=\s*false|false\s*!=)",
                      {Anchor("!=").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("f")),
                       Anchor("false").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("!"))});
-const char kMessage[] = "Inequality operation on 'false' boolean literal.";
 } // namespace
 
 void FalseInequalityRule::checkCode(const std::string& code, DefectSink& defects) const {

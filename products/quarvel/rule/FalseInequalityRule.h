@@ -8,6 +8,9 @@ namespace products::quarvel::rule {
 class FalseInequalityRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1027;
+    static constexpr const char kName[] = "FalseInequality";
+    static constexpr char kMessage[] = "Inequality operation on 'false' boolean literal.";
+    static constexpr const char kHelp[] = "`!=` next to `false`: `if (done != false)`";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

@@ -10,7 +10,6 @@ const Pattern kFinalizer(
 const Pattern
     kSuperFinalizeCall(R"(super\s*\.\s*finalize\s*\(\s*\)\s*;)",
                        {Anchor("super").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("."))});
-const char kMessage[] = "finalizer does not call super.finalize().";
 } // namespace
 
 void FinalizerWithoutSuperRule::checkCode(const std::string& code, DefectSink& defects) const {

@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class FinalizerWithoutSuperRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1032;
+    static constexpr const char kName[] = "FinalizerWithoutSuper";
+    static constexpr char kMessage[] = "finalizer does not call super.finalize().";
+    static constexpr const char kHelp[] =
+        "A `protected void finalize...` body without `super.finalize();`: `protected void "
+        "finalize() { close(); }`";
     /// An unclosed finalizer body runs to the end of the text.
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

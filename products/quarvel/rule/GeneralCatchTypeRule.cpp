@@ -8,7 +8,6 @@ const Pattern kGeneralCatch(
     R"(\}\s*catch\s*\(\s*(Exception|Throwable|RuntimeException|Error|final\s+Exception|final\s+Throwable|final\s+RuntimeException|final\s+Error))",
     {Anchor("catch", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("}"), 1, 1}})
          .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
-const char kMessage[] = "Type in catch clause too general.";
 } // namespace
 
 void GeneralCatchTypeRule::checkCode(const std::string& code, DefectSink& defects) const {

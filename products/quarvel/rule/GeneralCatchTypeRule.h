@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class GeneralCatchTypeRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1005;
+    static constexpr const char kName[] = "GeneralCatchType";
+    static constexpr char kMessage[] = "Type in catch clause too general.";
+    static constexpr const char kHelp[] =
+        "A catch right after a brace of `Exception`, `Throwable`, `RuntimeException` or `Error` "
+        "(or a name starting with one), `final` allowed: `} catch (Exception e) {`";
     /// Reported at the type, or at the word final when it is written.
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

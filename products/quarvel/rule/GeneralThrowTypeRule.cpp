@@ -7,7 +7,6 @@ namespace {
 const Pattern
     kGeneralThrow(R"(throw\s+(Exception|Throwable|RuntimeException|Error))",
                   {Anchor("throw").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("ETR"))});
-const char kMessage[] = "Type in throw statement too general.";
 } // namespace
 
 void GeneralThrowTypeRule::checkCode(const std::string& code, DefectSink& defects) const {

@@ -7,7 +7,6 @@ namespace {
 const Pattern
     kJavaLangImport(R"(import\s+java.lang.[^.;]+;)",
                     {Anchor("import").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("j"))});
-const char kMessage[] = "Explicit import of java.lang class.";
 } // namespace
 
 void JavaLangImportRule::checkCode(const std::string& code, DefectSink& defects) const {

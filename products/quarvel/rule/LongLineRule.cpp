@@ -7,7 +7,6 @@
 
 namespace products::quarvel::rule {
 namespace {
-const char kMessage[] = "Line is too long. Prefer lines no longer than 80 characters.";
 constexpr std::size_t kLongestLine = 80;
 
 } // namespace

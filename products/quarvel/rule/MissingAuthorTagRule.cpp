@@ -6,7 +6,6 @@ namespace products::quarvel::rule {
 namespace {
 const Pattern kAuthorTag(R"(\s@author\s)", {Anchor("@author", {{ByteSet::whiteSpace(), 1, 1}})
                                                 .thenAfter(ByteSet(), 0, ByteSet::whiteSpace())});
-const char kMessage[] = "No @author javadoc tag found.";
 constexpr std::int32_t kWholeFileLine = 1;
 } // namespace
 

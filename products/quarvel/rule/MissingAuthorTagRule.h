@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class MissingAuthorTagRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1037;
+    static constexpr const char kName[] = "MissingAuthorTag";
+    static constexpr char kMessage[] = "No @author javadoc tag found.";
+    static constexpr const char kHelp[] = "A file whose block comments never hold ` @author ` "
+                                          "between white space; reported on line 1";
     /// Reports the whole file at line 1 when no block comment holds the author tag.
     void checkComments(const std::string& comments, DefectSink& defects) const override;
 };

@@ -5,7 +5,6 @@
 namespace products::quarvel::rule {
 namespace {
 const Pattern kPackageWord(R"(([^\w]|\A)package\s+)", {{"package", {{ByteSet::any(), 0, 1}}}});
-const char kMessage[] = "No package declaration found.";
 } // namespace
 
 void MissingPackageRule::checkCode(const std::string& code, DefectSink& defects) const {

@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class MissingPackageRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1035;
+    static constexpr const char kName[] = "MissingPackage";
+    static constexpr char kMessage[] = "No package declaration found.";
+    static constexpr const char kHelp[] =
+        "A file without the word `package` followed by white space (outside comments and "
+        "literals); reported on line 1";
     /// At most one defect, on line 1.
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

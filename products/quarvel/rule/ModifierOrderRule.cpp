@@ -13,7 +13,6 @@ const Pattern kWrongPair(
      Anchor("synchronized").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("afps")),
      Anchor("native").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("afps")),
      Anchor("strictfp").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("afps"))});
-const char kMessage[] = "Order of modifiers should be pub pro pri abs sta fin synch nat stri.";
 } // namespace
 
 void ModifierOrderRule::checkCode(const std::string& code, DefectSink& defects) const {

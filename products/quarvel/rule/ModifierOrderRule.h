@@ -8,6 +8,12 @@ namespace products::quarvel::rule {
 class ModifierOrderRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1008;
+    static constexpr const char kName[] = "ModifierOrder";
+    static constexpr char kMessage[] =
+        "Order of modifiers should be pub pro pri abs sta fin synch nat stri.";
+    static constexpr const char kHelp[] =
+        "Two modifiers in the wrong order, also across lines and comments: `static public void "
+        "main`, `final static int x;`";
     /// One defect per wrong pair, at the line of its first modifier.
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

@@ -11,7 +11,6 @@ namespace {
 // to the first ")", then the first of ";", "{" and "}" after it is "{", with one more byte.
 // Group 1, the parameter list, starts right after the opening parenthesis: a list of white
 // space alone counts as a list. nextParameterList finds these matches directly.
-const char kMessage[] = "Declare parameters final.";
 
 struct ParameterList {
     std::size_t begin; // the word before the parenthesis

@@ -8,6 +8,12 @@ namespace products::quarvel::rule {
 class NonFinalParameterRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1038;
+    static constexpr const char kName[] = "NonFinalParameter";
+    static constexpr char kMessage[] = "Declare parameters final.";
+    static constexpr const char kHelp[] =
+        "A parameter list before a body with fewer `final ` than parameters, blank lists included: "
+        "`void f(int a) {`, `void f( ) {`; bodies are skipped, but `if (x) {` in an initializer "
+        "counts";
     /// Reports each parameter list of a construct with a body in which a parameter is not final.
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

@@ -15,7 +15,6 @@ const Pattern kFinallyBlock(R"(\}\s*finally\s*\{.)",
 const std::string kReturn = "return";
 const LiteralFinder kReturnFinder(kReturn);
 
-const char kMessage[] = "Return statement in finally block.";
 } // namespace
 
 void ReturnInFinallyRule::checkCode(const std::string& code, DefectSink& defects) const {

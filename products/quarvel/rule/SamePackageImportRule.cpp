@@ -13,7 +13,6 @@ namespace {
 // hand: the lazy stretch made a pattern search try every later import for every package
 // declaration. Instead every import is indexed once by the one name it can repeat, and a
 // declaration looks only at the imports of its own name.
-const char kMessage[] = "Importing classes from current package.";
 const std::string kPackageWord = "package";
 const LiteralFinder kPackageWordFinder(kPackageWord);
 

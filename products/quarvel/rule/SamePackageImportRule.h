@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class SamePackageImportRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1036;
+    static constexpr const char kName[] = "SamePackageImport";
+    static constexpr char kMessage[] = "Importing classes from current package.";
+    static constexpr const char kHelp[] =
+        "The first import after the package declaration, before any parenthesis or brace, that "
+        "names the same package plus one class: `package p;` then `import p.A;`";
     /// Reports the first import after the declaration that names the declared package.
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

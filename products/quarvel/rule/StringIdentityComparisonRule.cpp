@@ -9,7 +9,6 @@ const Pattern kStringIdentityComparison(
     {Anchor("==").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("\"")),
      Anchor("\"").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("=!")),
      Anchor("!=").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("\""))});
-const char kMessage[] = "String comparison using == or != operator.";
 } // namespace
 
 void StringIdentityComparisonRule::checkCode(const std::string& code, DefectSink& defects) const {

@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class StringIdentityComparisonRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1013;
+    static constexpr const char kName[] = "StringIdentityComparison";
+    static constexpr char kMessage[] = "String comparison using == or != operator.";
+    static constexpr const char kHelp[] =
+        "`==` or `!=` next to a string literal: `if (name == \"admin\")`";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

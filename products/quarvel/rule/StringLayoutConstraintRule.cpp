@@ -12,7 +12,6 @@ namespace {
 // follows a ')' and one of the literals fits between the parenthesis and that ')'. Every
 // later ".add(" before the same ';' sees the same ';' and less room, so once a call is
 // decided the search goes on after its ';', matched or not.
-const char kMessage[] = "Do not use String literals when adding components.";
 const char kAdd[] = ".add(";
 const LiteralFinder kAddFinder(kAdd);
 const std::size_t kAddLength = sizeof(kAdd) - 1;

@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class StringLayoutConstraintRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1040;
+    static constexpr const char kName[] = "StringLayoutConstraint";
+    static constexpr char kMessage[] = "Do not use String literals when adding components.";
+    static constexpr const char kHelp[] =
+        "An `.add(...)` call with a border constraint as a literal, even in a comment: "
+        "`panel.add(button, \"North\");`";
     /// Searches the raw text, so calls written in comments count too.
     void checkRaw(const std::string& raw, DefectSink& defects) const override;
 };

@@ -8,7 +8,6 @@ const Pattern kMisspeltDeclaration(
     R"(public\s+boolean\s+equal\s*\(Object\s+|protected\s+void\s+finalise\s*\(|protected\s+void\s+finallize\s*\(|public\s+int\s+hashcode\s*\()",
     {Anchor("public").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("bi")),
      Anchor("protected").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("v"))});
-const char kMessage[] = "Suspicious method name.";
 } // namespace
 
 void SuspiciousMethodNameRule::checkCode(const std::string& code, DefectSink& defects) const {

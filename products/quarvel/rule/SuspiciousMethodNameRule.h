@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class SuspiciousMethodNameRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1019;
+    static constexpr const char kName[] = "SuspiciousMethodName";
+    static constexpr char kMessage[] = "Suspicious method name.";
+    static constexpr const char kHelp[] =
+        "A misspelt declaration: `public boolean equal(Object o`, `protected void finalise(`, "
+        "`protected void finallize(`, `public int hashcode(`";
     /// Reports each declaration of equal(Object, finalise, finallize or hashcode.
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

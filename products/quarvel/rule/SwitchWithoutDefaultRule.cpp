@@ -9,7 +9,6 @@ const Pattern
     kSwitchBlock(R"(switch\s*\(\s*\w*\s*\)\s*\{.)",
                  {Anchor("switch").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
 const LiteralFinder kDefaultWord("default");
-const char kMessage[] = "No default case found in switch block.";
 } // namespace
 
 void SwitchWithoutDefaultRule::checkCode(const std::string& code, DefectSink& defects) const {

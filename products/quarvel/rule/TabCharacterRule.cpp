@@ -3,9 +3,7 @@
 #include "products/quarvel/rule/PatternSearch.h"
 
 namespace products::quarvel::rule {
-namespace {
-const char kMessage[] = "Tab found. Prefer space when indenting source code.";
-} // namespace
+namespace {} // namespace
 
 void TabCharacterRule::checkCode(const std::string& code, DefectSink& defects) const {
     guardSearch(kNumber, [&] {

@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class TabCharacterRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1020;
+    static constexpr const char kName[] = "TabCharacter";
+    static constexpr char kMessage[] = "Tab found. Prefer space when indenting source code.";
+    static constexpr const char kHelp[] =
+        "A line holding a tab outside comments and literals, once per line: `<tab>int x;`";
     /// One defect per line, however many tabs it holds.
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

@@ -78,7 +78,6 @@ std::optional<ThreadSubclass> nextThreadSubclass(const std::string& code, std::s
 
 const Pattern kRunMethod(R"(public\s+void\s+run\s*\(\s*\))",
                          {Anchor("public").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("v"))});
-const char kMessage[] = "public void run() not overridden when extending Thread.";
 } // namespace
 
 void ThreadWithoutRunRule::checkCode(const std::string& code, DefectSink& defects) const {

@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class ThreadWithoutRunRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1030;
+    static constexpr const char kName[] = "ThreadWithoutRun";
+    static constexpr char kMessage[] = "public void run() not overridden when extending Thread.";
+    static constexpr const char kHelp[] =
+        "A non-abstract `class T extends Thread ... {` whose body has no `public void run()`; "
+        "reported on the line of the character after the nearest brace before it";
     /// Reports each non-abstract class extending Thread whose body declares no public void run().
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

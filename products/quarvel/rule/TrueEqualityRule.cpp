@@ -7,7 +7,6 @@ namespace {
 const Pattern kTrueEquality(R"(==\s*true|true\s*==)",
                             {Anchor("==").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("t")),
                              Anchor("true").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("="))});
-const char kMessage[] = "Equality operation on 'true' boolean literal.";
 } // namespace
 
 void TrueEqualityRule::checkCode(const std::string& code, DefectSink& defects) const {

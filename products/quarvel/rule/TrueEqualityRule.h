@@ -8,6 +8,9 @@ namespace products::quarvel::rule {
 class TrueEqualityRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1009;
+    static constexpr const char kName[] = "TrueEquality";
+    static constexpr char kMessage[] = "Equality operation on 'true' boolean literal.";
+    static constexpr const char kHelp[] = "`==` next to `true`: `if (done == true)`";
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };
 

@@ -6,7 +6,6 @@ namespace products::quarvel::rule {
 namespace {
 const Pattern kIfTrue(R"(if\s*\(\s*true\s*\))",
                       {Anchor("if").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
-const char kMessage[] = "Unnecessary if statement.";
 } // namespace
 
 void UnnecessaryIfRule::checkCode(const std::string& code, DefectSink& defects) const {

@@ -8,6 +8,9 @@ namespace products::quarvel::rule {
 class UnnecessaryIfRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1029;
+    static constexpr const char kName[] = "UnnecessaryIf";
+    static constexpr char kMessage[] = "Unnecessary if statement.";
+    static constexpr const char kHelp[] = "An if on the literal true: `if (true) {`";
     /// One defect per if (true), at the word if.
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

@@ -13,7 +13,6 @@ namespace {
 // the first ';' after "import", so a candidate matches exactly when white space follows the
 // keyword and that ';' ends a dot and a run of word bytes, with at least one byte between
 // the white space and the dot; the group is that run.
-const char kMessage[] = "Unused import statement.";
 const char kImport[] = "import";
 const LiteralFinder kImportFinder(kImport);
 const std::size_t kImportLength = sizeof(kImport) - 1;

@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class UnusedImportRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1000;
+    static constexpr const char kName[] = "UnusedImport";
+    static constexpr char kMessage[] = "Unused import statement.";
+    static constexpr const char kHelp[] =
+        "An import whose simple name never stands again between two non-word bytes after it: "
+        "`import java.util.Map;` with no later `Map` (comments and literals do not count)";
     /// The name counts as used when it stands between two non-word bytes after the import.
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

@@ -17,7 +17,6 @@ namespace {
 // A declaration is a match of "(\w+)\s+([[:alpha:]_]+\w*)\s*(;|=)": a word, white space, a
 // name that starts with a letter or underscore, optional white space, and ";" or "=".
 // nextDeclaration finds these directly.
-const char kMessage[] = "Unused local variable.";
 
 /// Words that put a statement, not a declaration, in front of a name.
 const std::array<const char*, 5> kStatementWords = {"return", "throw", "break", "continue", "else"};

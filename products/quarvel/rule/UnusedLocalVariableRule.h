@@ -8,6 +8,11 @@ namespace products::quarvel::rule {
 class UnusedLocalVariableRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1023;
+    static constexpr const char kName[] = "UnusedLocalVariable";
+    static constexpr char kMessage[] = "Unused local variable.";
+    static constexpr const char kHelp[] =
+        "A word, a name and `;` or `=` in a method body whose name never stands again between two "
+        "non-word bytes before its block closes: `void f() { int x = 1; }`";
     /// Reports each declaration in a method body whose name does not occur again in its block.
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

@@ -8,7 +8,6 @@ namespace {
 // The rule is the pattern "import\s*[^;]+\*;", searched by hand: [^;]+ cannot pass the
 // first ';' after "import", so a candidate matches exactly when that ';' follows a '*' with
 // at least one byte between the keyword and the '*'.
-const char kMessage[] = "Wildcard import declaration.";
 const char kImport[] = "import";
 const LiteralFinder kImportFinder(kImport);
 const std::size_t kImportLength = sizeof(kImport) - 1;

@@ -8,6 +8,10 @@ namespace products::quarvel::rule {
 class WildcardImportRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1002;
+    static constexpr const char kName[] = "WildcardImport";
+    static constexpr char kMessage[] = "Wildcard import declaration.";
+    static constexpr const char kHelp[] =
+        "An import ending in `*;`: `import java.util.*;`, `import static java.lang.Math.*;`";
     /// One defect per matching import, at the word import.
     void checkCode(const std::string& code, DefectSink& defects) const override;
 };

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "report/CommandLine.h"
+
+#include <cstdio>
+
+namespace report {
+
+/// quarvel-report's exit statuses.
+enum ExitStatus : int {
+    kExitNormalRun = 0,
+    kExitRunNotNormal = 1, ///< failed, unfinished, not a run; or input or output failed
+    kExitUsage = 2,
+    kExitDefectsFound = 3, ///< with --fail-on-defects
+};
+
+/// Reads a run from the options' input (or `standardInput`), writes the report to the
+/// options' output (or `standardOutput`), tells on `errors` what went wrong, and returns the
+/// exit status.
+int convert(const Options& options, std::FILE* standardInput, std::FILE* standardOutput,
+            std::FILE* errors);
+
+} // namespace report

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "report/ByteSink.h"
+#include "report/RunListener.h"
+#include "report/ToolInfo.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace report {
+
+enum class Format { kSarif, kCheckstyle, kCodeClimate, kGnu, kGithub };
+
+/// The format a name on the command line stands for.
+std::optional<Format> formatNamed(std::string_view name);
+
+/// The names of all formats, separated by ", ", for messages.
+std::string formatNames();
+
+std::unique_ptr<RunListener> makeWriter(Format format, ByteSink& out, const ToolInfo& tool);
+
+} // namespace report

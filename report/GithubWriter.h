@@ -1,0 +1,29 @@
+#pragma once
+
+#include "report/ByteSink.h"
+#include "report/RunListener.h"
+
+#include <string_view>
+
+namespace report {
+
+/// GitHub Actions workflow commands: a warning per defect, shown on the file and line; a run
+/// that did not end normally as an error, and failed internal checks as warnings.
+class GithubWriter : public RunListener {
+  public:
+    explicit GithubWriter(ByteSink& out);
+    void onStart(const RunStart&) override {}
+    void onDefect(const DefectLine& defect) override;
+    void onAssertion(std::string_view report) override;
+    void onEnd(const RunOutcome& outcome) override;
+
+  private:
+    ByteSink& out_;
+};
+
+/// A command's message: '%', carriage return and line feed are percent-encoded.
+void writeGithubData(ByteSink& out, std::string_view text);
+/// A command's property value: as a message, and ':' and ',' too.
+void writeGithubProperty(ByteSink& out, std::string_view text);
+
+} // namespace report

@@ -1,0 +1,18 @@
+#include "report/GnuWriter.h"
+
+namespace report {
+
+GnuWriter::GnuWriter(ByteSink& out) : out_(out) {}
+
+void GnuWriter::onDefect(const DefectLine& defect) {
+    out_.write(defect.fileName);
+    out_.put(':');
+    out_.writeNumber(defect.line);
+    out_.write(": warning: ");
+    out_.write(defect.message);
+    out_.write(" [");
+    out_.writeNumber(defect.rule->number);
+    out_.write("]\n");
+}
+
+} // namespace report

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Builds and checks what users install, and gives quarvel-report's output to the programs
+# that read it:
+# - the Debian package, built with Debian's build flags in build-deb/, checked by lintian,
+#   installed with dpkg -i, run on the sample as installed, and removed;
+# - the Windows zip that tools/build-windows.sh made: both programs and the README;
+# - xmllint, Node.js, vim's quickfix list and the SARIF Multitool (installed with npm into
+#   build/sarif-multitool, never globally) on quarvel-report's output of the end-to-end runs.
+# Run tools/bootstrap.sh first, and cmake --build build (the validators use that build).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+version=$(sed -n 's/^project(quarvel VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+say() { echo "== $*"; }
+
+say "Debian package"
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cmake -S . -B build-deb -G Ninja -DQUARVEL_TESTS=OFF -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" > /dev/null
+cmake --build build-deb
+(cd build-deb && cpack -G DEB > /dev/null)
+deb=build-deb/quarvel_${version}_amd64.deb
+ls -l "$deb"
+dpkg-deb --info "$deb" | grep -E '^ (Version|Depends|Installed-Size):'
+
+say "lintian"
+# Any tag of level info or above fails; the package's own overrides say why it keeps one.
+lintian --fail-on error,warning,info --display-info "$deb"
+echo "lintian: no tag"
+
+say "dpkg -i, run, dpkg -r"
+dpkg -i "$deb" > /dev/null
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp examples/Sample.java "$work/"
+(
+  cd "$work"
+  status=0
+  /usr/bin/quarvel -files Sample.java > run.txt || status=$?
+  [ $status -eq 0 ] || { echo "quarvel exited with $status"; exit 1; }
+  grep -q '^Sample.java:21 Rule(1006) Empty catch block\.$' run.txt
+  /usr/bin/quarvel-report --format sarif --output quarvel.sarif run.txt
+  grep -q '"executionSuccessful": true' quarvel.sarif
+  status=0
+  /usr/bin/quarvel-report --fail-on-defects < run.txt > run.gnu || status=$?
+  [ $status -eq 3 ] || { echo "quarvel-report --fail-on-defects exited with $status"; exit 1; }
+  grep -q '^Sample.java:21: warning: Empty catch block\. \[1006\]$' run.gnu
+)
+man -w quarvel quarvel-report > /dev/null
+dpkg -L quarvel | grep -E 'bin/|man1/|doc/quarvel/README'
+dpkg -r quarvel > /dev/null
+if [ -e /usr/bin/quarvel ] || [ -e /usr/bin/quarvel-report ]; then
+  echo "dpkg -r left the programs behind"
+  exit 1
+fi
+echo "installed, ran and removed"
+
+say "Windows zip"
+zip=build-win/quarvel-${version}-win64.zip
+[ -f "$zip" ] || bash tools/build-windows.sh
+listing=$(unzip -Z1 "$zip")
+echo "$listing"
+for file in quarvel.exe quarvel-report.exe README.md; do
+  echo "$listing" | grep -q "/$file\$" || { echo "$zip lacks $file"; exit 1; }
+done
+
+say "readers of the reports"
+multitool_dir=build/sarif-multitool
+if [ ! -x "$multitool_dir/node_modules/@microsoft/sarif-multitool-linux/Sarif.Multitool" ]; then
+  npm install --prefix "$multitool_dir" --no-audit --no-fund --no-save \
+    @microsoft/sarif-multitool-linux@5.7.0 > /dev/null
+  chmod u+x "$multitool_dir/node_modules/@microsoft/sarif-multitool-linux/Sarif.Multitool"
+fi
+cmake -S . -B build -DQUARVEL_SARIF_MULTITOOL="$PWD/$multitool_dir/node_modules/@microsoft/sarif-multitool-linux/Sarif.Multitool" > /dev/null
+ctest --test-dir build -R '^report\.validate\.' --output-on-failure --no-tests=error
