@@ -1,5 +1,7 @@
 #include "app/Analysis.h"
 
+#include "app/FileAnalysis.h"
+#include "app/FileRun.h"
 #include "app/ParserNotFoundException.h"
 #include "app/ProjectParser.h"
 #include "app/RunProfile.h"
@@ -7,7 +9,6 @@
 #include "util/StringHelper.h"
 #include "util/parser/ArgumentParser.h"
 #include "util/parser/ArgumentParserHelpers.h"
-#include "util/parser/compiler/syntaxhighlighter/SourceViews.h"
 
 #include <algorithm>
 #include <chrono>
@@ -22,11 +23,8 @@ const char kVersion[] = "1.22";
 
 namespace {
 
-using products::quarvel::rule::checkViews;
 using products::quarvel::rule::RuleRegistry;
 using products::quarvel::ruleconfig::RuleDisableParser;
-using util::parser::compiler::syntaxhighlighter::makeSourceViews;
-using util::parser::compiler::syntaxhighlighter::SourceViews;
 
 const std::string kFilesFlag = "-files";
 const std::string kConfigFlag = "-config";
@@ -44,10 +42,6 @@ std::string bannerText(std::size_t ruleCount) {
 std::int64_t monotonicMilliseconds() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-bool contains(const std::vector<std::int32_t>& numbers, std::int32_t number) {
-    return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
 }
 
 std::vector<std::string> projectFileNames(const std::vector<std::string>& projects,
@@ -70,63 +64,7 @@ std::vector<std::string> projectFileNames(const std::vector<std::string>& projec
     return names;
 }
 
-/// Adds each rule's time to the profile, in builds that profile.
-class ProfiledPrinter : public DefectPrinter {
-  public:
-    ProfiledPrinter(const std::string& fileName, OutputChannel& result, RunProfile& profile)
-        : DefectPrinter(fileName, result), profile_(profile) {}
-    void startRule(std::int32_t number) override {
-        number_ = number;
-        DefectPrinter::startRule(number);
-    }
-    void finishRule(double seconds) override {
-        DefectPrinter::finishRule(seconds);
-        profile_.addRule(number_, seconds);
-    }
-
-  private:
-    RunProfile& profile_;
-    std::int32_t number_ = 0;
-};
-
-/// Runs every enabled rule over one file and prints its defects; returns how many.
-std::uint32_t analyseFile(const std::string& name, const RuleRegistry& registry,
-                          const RuleDisableParser& disableParser,
-                          const std::vector<std::int32_t>& globallyDisabled, FileLoader& loader,
-                          OutputChannel& result, RunProfile& profile) {
-    const Stopwatch fileTime;
-    const std::string raw = loader.load(name, 0);
-    std::uint32_t count = 0;
-    if constexpr (RunProfile::kEnabled) {
-        ProfiledPrinter printer(name, result, profile);
-        checkSource(raw, registry, disableParser, globallyDisabled, printer);
-        count = printer.count();
-        profile.addFile(name, raw.size(), fileTime.seconds());
-    } else {
-        DefectPrinter printer(name, result);
-        checkSource(raw, registry, disableParser, globallyDisabled, printer);
-        count = printer.count();
-    }
-    return count;
-}
-
 } // namespace
-
-void checkSource(const std::string& raw, const RuleRegistry& registry,
-                 const RuleDisableParser& disableParser,
-                 const std::vector<std::int32_t>& globallyDisabled, FileDefects& defects) {
-    const SourceViews views = makeSourceViews(raw);
-    const std::vector<std::int32_t> fileDisabled =
-        disableParser.parse(raw, RuleDisableParser::kSourceMode);
-    for (const auto& [number, rule] : registry) {
-        if (contains(globallyDisabled, number) || contains(fileDisabled, number))
-            continue;
-        const Stopwatch ruleTime;
-        defects.startRule(number);
-        checkViews(*rule, views, defects);
-        defects.finishRule(RunProfile::kEnabled ? ruleTime.seconds() : 0.0);
-    }
-}
 
 std::string usageText() {
     return "Usage: " + util::StringHelper::toLowerCase(kProductName) + ".exe" + " " + kHelpFlag +
@@ -186,13 +124,10 @@ int runAnalysis(const RuleRegistry& registry, const RuleDisableParser& disablePa
         }
 
         const std::int64_t start = monotonicMilliseconds();
-        std::uint32_t defectCount = 0;
         RunProfile profile;
-        for (const std::string& name : files) {
-            activity = "analysing the file.\nFilename: '" + name + "'";
-            defectCount += analyseFile(name, registry, disableParser, globallyDisabled, loader,
-                                       result, profile);
-        }
+        const FileAnalysis analysis(registry, disableParser, globallyDisabled, loader, profile);
+        const std::uint32_t defectCount =
+            analyseFiles(files, analysis, result, activity, workerCount(files.size()));
         activity = "writing the summary.";
         const std::int64_t elapsed = monotonicMilliseconds() - start;
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/DefectPrinter.h"
 #include "app/FileLoader.h"
 #include "app/OutputSink.h"
 #include "products/quarvel/rule/RuleRegistry.h"
@@ -21,13 +20,6 @@ int runAnalysis(const products::quarvel::rule::RuleRegistry& registry,
                 const products::quarvel::ruleconfig::RuleDisableParser& disableParser,
                 FileLoader& loader, OutputSink& output, int argumentCount,
                 const char* const* arguments);
-
-/// Checks one source text: builds its views, reads its own disable directives (which may
-/// throw RuleConfigException), and runs every rule that neither list switches off, in
-/// ascending number, each rule's defects going to `defects` as it finds them.
-void checkSource(const std::string& raw, const products::quarvel::rule::RuleRegistry& registry,
-                 const products::quarvel::ruleconfig::RuleDisableParser& disableParser,
-                 const std::vector<std::int32_t>& globallyDisabled, FileDefects& defects);
 
 /// The line that tells how to call the program, with its line feed.
 std::string usageText();

@@ -54,6 +54,10 @@ void installInterruptHandling();
 void beginOutput();
 void endOutput();
 
+/// The processors this process may run on: those its affinity allows, fewer when a
+/// container's processor quota allows less; at least 1.
+unsigned availableProcessors();
+
 /// The current working directory followed by the path separator, or nullopt on failure
 /// (the reason is then in lastErrorCode()).
 std::optional<std::string> currentDirectoryWithSeparator();

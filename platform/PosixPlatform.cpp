@@ -3,8 +3,12 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sched.h>
 #include <signal.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -108,6 +112,34 @@ void endOutput() {
     outputUnderWay.store(0);
     if (const int signalNumber = pendingSignal.load())
         _exit(128 + signalNumber);
+}
+
+namespace {
+/// The processors a cgroup's quota allows ("max" or "QUOTA PERIOD" in cpu.max), rounded up,
+/// or 0 when there is no quota.
+unsigned quotaProcessors() {
+    std::ifstream limits("/sys/fs/cgroup/cpu.max");
+    std::string quota;
+    long long period = 0;
+    if (!(limits >> quota >> period) || quota == "max" || period <= 0)
+        return 0;
+    const long long allowed = std::atoll(quota.c_str());
+    return allowed <= 0 ? 0 : static_cast<unsigned>((allowed + period - 1) / period);
+}
+} // namespace
+
+unsigned availableProcessors() {
+    unsigned processors = 0;
+#ifdef __linux__
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0)
+        processors = static_cast<unsigned>(CPU_COUNT(&set));
+#endif
+    if (processors == 0)
+        processors = std::thread::hardware_concurrency();
+    if (const unsigned quota = quotaProcessors(); quota != 0 && quota < processors)
+        processors = quota;
+    return processors == 0 ? 1 : processors;
 }
 
 std::optional<std::string> currentDirectoryWithSeparator() {

@@ -103,6 +103,17 @@ void endOutput() {
         ExitProcess(kInterruptStatus);
 }
 
+unsigned availableProcessors() {
+    DWORD_PTR process = 0;
+    DWORD_PTR system = 0;
+    unsigned processors = 0;
+    if (GetProcessAffinityMask(GetCurrentProcess(), &process, &system)) {
+        for (; process != 0; process &= process - 1)
+            ++processors;
+    }
+    return processors == 0 ? 1 : processors;
+}
+
 std::optional<std::string> currentDirectoryWithSeparator() {
     const auto directory = queryIntoGrowingBuffer([](char* buffer, std::size_t size) {
         return static_cast<std::size_t>(GetCurrentDirectoryA(static_cast<DWORD>(size), buffer));

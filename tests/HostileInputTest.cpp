@@ -4,6 +4,7 @@
 // the time limit set for it in CMakeLists.txt.
 
 #include "app/Analysis.h"
+#include "app/FileAnalysis.h"
 #include "products/quarvel/rule/AllRules.h"
 #include "products/quarvel/ruleconfig/DirectiveRuleDisableParser.h"
 #include "util/AssertionReporter.h"

@@ -2,6 +2,7 @@
 
 #include "util/StandardOutput.h"
 
+#include <atomic>
 #include <ctime>
 #include <fstream>
 
@@ -11,7 +12,8 @@ const char kSeparator[] = "----------------------------------------\n";
 const char kSupportAddress[] = "support@quarvel.dev";
 const char kReportFile[] = "assertion.txt";
 
-std::size_t assertionCount = 0;
+std::atomic<std::size_t> assertionCount{0};
+thread_local ReportDiversion diverted;
 } // namespace
 
 std::size_t reportedAssertionCount() {
@@ -51,10 +53,20 @@ std::string formatAssertionReport(const std::string& condition, const char* sour
     return report;
 }
 
+void divertReportsOfThisThread(ReportDiversion diversion) {
+    diverted = std::move(diversion);
+}
+
 void reportAssertion(const std::string& condition, const char* sourcePath, int line) {
     ++assertionCount;
-    const std::string report =
-        formatAssertionReport(condition, sourcePath, line, currentLocalTimeText());
+    std::string report = formatAssertionReport(condition, sourcePath, line, currentLocalTimeText());
+    if (diverted)
+        diverted(std::move(report));
+    else
+        publishReport(report);
+}
+
+void publishReport(const std::string& report) {
     // The file first: a report that cannot reach standard output still reaches the file.
     {
         std::ofstream file(kReportFile, std::ios::binary | std::ios::app);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace util {
@@ -8,6 +9,17 @@ namespace util {
 /// Reports a failed internal check on standard output and appends the same report to
 /// "assertion.txt" in the current directory, then returns: the caller decides what follows.
 void reportAssertion(const std::string& condition, const char* sourcePath, int line);
+
+/// Receives the finished reports of the calling thread instead of standard output and the
+/// report file, while set; an empty function ends the diversion. The run that analyses files
+/// in parallel keeps each report at the place in the output where a one-thread run prints
+/// it, and publishes it there.
+using ReportDiversion = std::function<void(std::string report)>;
+void divertReportsOfThisThread(ReportDiversion diversion);
+
+/// What reportAssertion does with a report that is not diverted: appends it to the report
+/// file and prints it.
+void publishReport(const std::string& report);
 
 /// How many failed checks this process has reported so far (robustness tests treat any as a
 /// failure).

@@ -1,6 +1,7 @@
 #include "tests/fuzz/InputCheck.h"
 
 #include "app/Analysis.h"
+#include "app/FileAnalysis.h"
 #include "exceptions/Exception.h"
 #include "products/quarvel/rule/AllRules.h"
 #include "products/quarvel/rule/PatternSearch.h"

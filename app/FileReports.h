@@ -1,0 +1,84 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace app {
+
+/// What the workers of a parallel run have found for each file of the list, held until the
+/// printing side writes it, file after file, exactly as the one-thread run would have
+/// printed it: each file's defect lines in their batches, the reports of failed internal
+/// checks where they happened, and how its analysis ended.
+///
+/// Memory stays bounded: a worker takes a file only within a window of files after the one
+/// being printed, and a worker whose file holds more than a set amount of text waits until
+/// its file is the one being printed, whose pieces are written as they come.
+class FileReports {
+  public:
+    struct Piece {
+        enum Kind { kLines, kFailedCheck } kind;
+        std::string text;
+    };
+
+    /// Thrown to a worker that waits while the run stops.
+    struct Stopped {};
+
+    FileReports(std::size_t fileCount, std::size_t window, std::size_t heldBytes);
+
+    // The workers' side.
+
+    /// The next file to analyse, or fileCount() when there is none (or the run stops);
+    /// waits while the file would lie beyond the window.
+    std::size_t takeFile();
+    /// Adds a piece of a file's output; waits while the file holds too much and is not the
+    /// one being printed. Throws Stopped when the run stops meanwhile.
+    void add(std::size_t file, Piece piece);
+    /// Adds the report of a failed internal check to a file's output: never waits and never
+    /// throws, since checks fail in places that cannot take an exception; dropped when the run
+    /// stops.
+    void addReport(std::size_t file, std::string report);
+    /// The file's analysis ended: with its defect count, or with a failure, which the
+    /// printing side raises again when it reaches the file.
+    void finish(std::size_t file, std::uint32_t defects, std::exception_ptr failure);
+
+    // The printing side.
+
+    /// Moves the file's waiting pieces into `pieces` (which it empties first); waits until
+    /// there is one or the file has finished. Returns false once the file has finished and
+    /// every piece is taken.
+    bool takePieces(std::size_t file, std::vector<Piece>& pieces);
+    /// The file's defect count, or its failure raised again.
+    std::uint32_t outcome(std::size_t file);
+    /// The file is printed: the window moves on.
+    void printed(std::size_t file);
+    /// No more files are taken, and waiting workers are let go.
+    void stop();
+
+    std::size_t fileCount() const { return files_.size(); }
+
+  private:
+    struct File {
+        std::deque<Piece> pieces;
+        std::size_t bytes = 0;
+        bool finished = false;
+        std::uint32_t defects = 0;
+        std::exception_ptr failure;
+    };
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::vector<File> files_;
+    std::size_t window_;
+    std::size_t heldBytes_;
+    std::size_t nextToTake_ = 0;
+    std::size_t printing_ = 0; // every file before it is printed
+    bool stopped_ = false;
+};
+
+} // namespace app

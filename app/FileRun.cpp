@@ -1,0 +1,127 @@
+#include "app/FileRun.h"
+
+#include "app/FileReports.h"
+#include "platform/Platform.h"
+#include "util/AssertionReporter.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace app {
+namespace {
+
+/// How many files beyond the one being printed each worker may be ahead, and how much text
+/// a file that is not being printed may hold before its worker waits.
+constexpr std::size_t kFilesAheadPerWorker = 2;
+constexpr std::size_t kHeldBytesPerFile = 1 << 20;
+
+std::string activityOf(const std::string& name) {
+    return "analysing the file.\nFilename: '" + name + "'";
+}
+
+/// A worker's result channel: the batches of defect lines go to the file's report.
+class ReportChannel : public OutputChannel {
+  public:
+    ReportChannel(FileReports& reports, std::size_t file) : reports_(reports), file_(file) {}
+    void print(const std::string& text) override {
+        reports_.add(file_, {FileReports::Piece::kLines, text});
+    }
+
+  private:
+    FileReports& reports_;
+    std::size_t file_;
+};
+
+void work(FileReports& reports, const std::vector<std::string>& files,
+          const FileAnalysis& analysis) {
+    for (std::size_t file = reports.takeFile(); file < files.size(); file = reports.takeFile()) {
+        util::divertReportsOfThisThread(
+            [&reports, file](std::string report) { reports.addReport(file, std::move(report)); });
+        ReportChannel channel(reports, file);
+        try {
+            const std::uint32_t defects = analysis.analyse(files[file], channel);
+            reports.finish(file, defects, nullptr);
+        } catch (const FileReports::Stopped&) {
+            break;
+        } catch (...) {
+            // Raised again by the printing side when it reaches this file.
+            reports.finish(file, 0, std::current_exception());
+        }
+    }
+    util::divertReportsOfThisThread(nullptr);
+}
+
+/// The workers of one run: stopped and joined however the printing side ends.
+class Workers {
+  public:
+    Workers(unsigned count, FileReports& reports, const std::vector<std::string>& files,
+            const FileAnalysis& analysis)
+        : reports_(reports) {
+        try {
+            for (unsigned i = 0; i < count; ++i)
+                threads_.emplace_back(work, std::ref(reports), std::cref(files),
+                                      std::cref(analysis));
+        } catch (...) {
+            stopAndJoin();
+            throw;
+        }
+    }
+    ~Workers() { stopAndJoin(); }
+    Workers(const Workers&) = delete;
+    Workers& operator=(const Workers&) = delete;
+
+  private:
+    void stopAndJoin() {
+        reports_.stop();
+        for (std::thread& thread : threads_)
+            thread.join();
+    }
+
+    FileReports& reports_;
+    std::vector<std::thread> threads_;
+};
+
+std::uint32_t analyseInParallel(const std::vector<std::string>& files, const FileAnalysis& analysis,
+                                OutputChannel& result, std::string& activity, unsigned workers) {
+    FileReports reports(files.size(), kFilesAheadPerWorker * workers, kHeldBytesPerFile);
+    const Workers running(workers, reports, files, analysis);
+    std::uint32_t defects = 0;
+    std::vector<FileReports::Piece> pieces;
+    for (std::size_t file = 0; file < files.size(); ++file) {
+        activity = activityOf(files[file]);
+        while (reports.takePieces(file, pieces)) {
+            for (const FileReports::Piece& piece : pieces) {
+                if (piece.kind == FileReports::Piece::kLines)
+                    result.print(piece.text);
+                else
+                    util::publishReport(piece.text);
+            }
+        }
+        defects += reports.outcome(file);
+        reports.printed(file);
+    }
+    return defects;
+}
+
+} // namespace
+
+unsigned workerCount(std::size_t fileCount) {
+    if constexpr (RunProfile::kEnabled)
+        return 1;
+    const std::size_t processors = platform::availableProcessors();
+    return static_cast<unsigned>(std::max<std::size_t>(1, std::min(processors, fileCount)));
+}
+
+std::uint32_t analyseFiles(const std::vector<std::string>& files, const FileAnalysis& analysis,
+                           OutputChannel& result, std::string& activity, unsigned workers) {
+    if (workers > 1)
+        return analyseInParallel(files, analysis, result, activity, workers);
+    std::uint32_t defects = 0;
+    for (const std::string& name : files) {
+        activity = activityOf(name);
+        defects += analysis.analyse(name, result);
+    }
+    return defects;
+}
+
+} // namespace app

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/FileAnalysis.h"
+#include "app/OutputSink.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace app {
+
+/// How many threads analyse the files of a run: one per processor this process may use, no
+/// more than there are files, and one in builds that profile (their profile is one file at a
+/// time).
+unsigned workerCount(std::size_t fileCount);
+
+/// Analyses the files in list order with `workers` threads (the calling thread alone when
+/// 1) and prints each file's defect lines on the result channel exactly as one thread would:
+/// file after file, in list order, the reports of failed internal checks where they happen.
+/// Before a file's output, `activity` says which file it is. A failure of a file (one that
+/// cannot be loaded, a bad directive, memory that runs out) is raised after the output of
+/// the files before it and of the file itself up to the failure; nothing of a later file is
+/// printed. Returns the number of defect lines printed.
+std::uint32_t analyseFiles(const std::vector<std::string>& files, const FileAnalysis& analysis,
+                           OutputChannel& result, std::string& activity, unsigned workers);
+
+} // namespace app

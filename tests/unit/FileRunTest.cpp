@@ -1,0 +1,191 @@
+// The files of a run analysed by several threads must print exactly what one thread prints:
+// the same bytes in the same order, failed checks in their places, and after a file that
+// fails, nothing more.
+#include "app/FileRun.h"
+
+#include "io/file/CouldNotLoadFileException.h"
+#include "products/quarvel/rule/AllRules.h"
+#include "products/quarvel/ruleconfig/DirectiveRuleDisableParser.h"
+#include "tests/unit/TemporaryFolder.h"
+#include "util/AssertionReporter.h"
+#include "util/StandardOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using products::quarvel::rule::AllRules;
+using products::quarvel::rule::RuleRegistry;
+
+std::string readWhole(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+/// Files from memory. A name listed as failing fails to load; a name listed as checked
+/// reports a failed internal check while it loads.
+class MemoryLoader : public app::FileLoader {
+  public:
+    std::map<std::string, std::string> files;
+    std::vector<std::string> failing;
+    std::vector<std::string> checked;
+
+    std::string load(const std::string& name, std::uint64_t) override {
+        if (std::find(checked.begin(), checked.end(), name) != checked.end())
+            util::reportAssertion("loaded " + name, "tests/unit/FileRunTest.cpp", 1);
+        if (std::find(failing.begin(), failing.end(), name) != failing.end())
+            throw io::file::CouldNotLoadFileException("cannot load " + name);
+        return files.at(name);
+    }
+};
+
+/// Prints on standard output, where failed checks are published too, so that the test sees
+/// both in their order.
+class Console : public app::OutputChannel {
+  public:
+    void print(const std::string& text) override { util::writeStandardOutput(text); }
+};
+
+struct RunResult {
+    std::string output;  // defect lines, failed checks and the failure's message, in order
+    std::string reports; // what assertion.txt received
+    std::uint32_t defects = 0;
+    bool failed = false;
+};
+
+RunResult run(const std::vector<std::string>& names, MemoryLoader& loader, unsigned workers) {
+    const testsupport::TemporaryFolder folder; // assertion.txt goes here
+    const AllRules rules;
+    const RuleRegistry registry = rules.registry();
+    const products::quarvel::ruleconfig::DirectiveRuleDisableParser disableParser;
+    const std::vector<std::int32_t> none;
+    app::RunProfile profile;
+    const app::FileAnalysis analysis(registry, disableParser, none, loader, profile);
+    Console console;
+    RunResult result;
+    std::string activity;
+    testing::internal::CaptureStdout();
+    try {
+        result.defects = app::analyseFiles(names, analysis, console, activity, workers);
+    } catch (const exceptions::Exception& failure) {
+        console.print("[" + failure.getMessage() + "]");
+        result.failed = true;
+    }
+    result.output = testing::internal::GetCapturedStdout();
+    result.reports = readWhole("assertion.txt");
+    return result;
+}
+
+/// The Java inputs of the rule tests and of the end-to-end cases, but those whose directives
+/// end a run.
+MemoryLoader sourcesOfTheTests() {
+    MemoryLoader loader;
+    for (const char* folder :
+         {QUARVEL_SOURCE_DIR "/tests/rules", QUARVEL_SOURCE_DIR "/tests/cli"}) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+            if (entry.path().extension() == ".java" && entry.path().filename() != "Bad.java")
+                loader.files[entry.path().string()] = readWhole(entry.path());
+        }
+    }
+    return loader;
+}
+
+std::vector<std::string> namesOf(const MemoryLoader& loader) {
+    std::vector<std::string> names;
+    for (const auto& [name, text] : loader.files)
+        names.push_back(name);
+    return names;
+}
+
+void expectSame(const RunResult& one, const RunResult& several, unsigned workers) {
+    EXPECT_EQ(several.defects, one.defects) << workers << " workers";
+    EXPECT_EQ(several.failed, one.failed) << workers << " workers";
+    EXPECT_TRUE(several.output == one.output)
+        << workers << " workers: the output differs (sizes " << one.output.size() << " and "
+        << several.output.size() << ")";
+    EXPECT_EQ(several.reports, one.reports) << workers << " workers";
+}
+
+TEST(FileRun, SeveralWorkersPrintWhatOnePrints) {
+    MemoryLoader loader = sourcesOfTheTests();
+    std::vector<std::string> names = namesOf(loader);
+    ASSERT_GT(names.size(), 100u);
+    names.push_back(names.front()); // a name given twice is analysed twice
+    const RunResult one = run(names, loader, 1);
+    EXPECT_GT(one.defects, 1000u);
+    for (const unsigned workers : {2u, 3u, 8u})
+        expectSame(one, run(names, loader, workers), workers);
+}
+
+TEST(FileRun, MoreWorkersThanFilesAndNoFiles) {
+    MemoryLoader loader = sourcesOfTheTests();
+    const std::vector<std::string> all = namesOf(loader);
+    const std::vector<std::string> names(all.begin(), all.begin() + 3);
+    expectSame(run(names, loader, 1), run(names, loader, 8), 8);
+    const RunResult empty = run({}, loader, 4);
+    EXPECT_EQ(empty.defects, 0u);
+    EXPECT_EQ(empty.output, "");
+}
+
+// A file that cannot be loaded in the middle of the list: the lines of the files before it,
+// then its failure, then nothing, however far the workers got beyond it.
+TEST(FileRun, AFailureInTheMiddleEndsTheOutputThere) {
+    MemoryLoader loader = sourcesOfTheTests();
+    const std::vector<std::string> names = namesOf(loader);
+    loader.failing = {names[names.size() / 2]};
+    const RunResult one = run(names, loader, 1);
+    EXPECT_TRUE(one.failed);
+    const std::string failure = "[cannot load " + names[names.size() / 2] + "]";
+    EXPECT_EQ(one.output.substr(one.output.size() - failure.size()), failure);
+    EXPECT_EQ(one.output.find(names.back() + ":"), std::string::npos);
+    for (const unsigned workers : {2u, 4u, 8u})
+        expectSame(one, run(names, loader, workers), workers);
+
+    // A bad directive fails the same way, after the file's own directives are read.
+    loader.failing.clear();
+    loader.files[names[10]] = "/* quarvel disable(abc) */\nclass A {\n\tint x;\n}\n";
+    const RunResult directive = run(names, loader, 1);
+    EXPECT_TRUE(directive.failed);
+    expectSame(directive, run(names, loader, 3), 3);
+}
+
+// Failed internal checks appear where one thread prints them, and reach assertion.txt in the
+// same order, including one that comes with a failing file. Each checked file follows a file
+// with much output, so that a check published as it happens would come too early.
+TEST(FileRun, FailedChecksKeepTheirPlaces) {
+    MemoryLoader loader = sourcesOfTheTests();
+    std::string tabs;
+    for (int i = 0; i < 20000; ++i)
+        tabs += "\tx;\n";
+    std::vector<std::string> names;
+    for (const std::string& name : namesOf(loader)) {
+        if (names.size() % 40 == 0) {
+            names.push_back("Tabs" + std::to_string(names.size()) + ".java");
+            loader.files[names.back()] = tabs;
+            loader.checked.push_back(name);
+        }
+        names.push_back(name);
+    }
+    const RunResult one = run(names, loader, 1);
+    EXPECT_NE(one.reports.find("loaded " + names[1]), std::string::npos);
+    for (const unsigned workers : {2u, 5u})
+        expectSame(one, run(names, loader, workers), workers);
+
+    loader.failing = {loader.checked[3]};
+    const RunResult failing = run(names, loader, 1);
+    EXPECT_NE(failing.reports.find("loaded " + loader.checked[3]), std::string::npos);
+    EXPECT_EQ(failing.reports.find("loaded " + loader.checked[4]), std::string::npos);
+    expectSame(failing, run(names, loader, 3), 3);
+}
+
+} // namespace
