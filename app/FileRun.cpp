@@ -10,10 +10,11 @@
 namespace app {
 namespace {
 
-/// How many files beyond the one being printed each worker may be ahead, and how much text
-/// a file that is not being printed may hold before its worker waits.
-constexpr std::size_t kFilesAheadPerWorker = 2;
-constexpr std::size_t kHeldBytesPerFile = 1 << 20;
+/// How many files beyond the one being printed each worker may be ahead (a long file at the
+/// head must not stall the others: fewer than about thirty made the JDK's run slower), and
+/// how much text a file that is not being printed may hold before its worker waits.
+constexpr std::size_t kFilesAheadPerWorker = 32;
+constexpr std::size_t kHeldBytesPerFile = 256 * 1024;
 
 std::string activityOf(const std::string& name) {
     return "analysing the file.\nFilename: '" + name + "'";

@@ -21,7 +21,7 @@ namespace {
 /// Words that put a statement, not a declaration, in front of a name.
 const std::array<const char*, 5> kStatementWords = {"return", "throw", "break", "continue", "else"};
 
-bool isStatementWord(const std::string& word) {
+bool isStatementWord(std::string_view word) {
     for (const char* statement : kStatementWords) {
         if (word == statement)
             return true;
@@ -39,7 +39,7 @@ class WordOccurrences {
     explicit WordOccurrences(const std::string& code) : code_(code) {}
 
     /// `name` is one or more word bytes.
-    bool occursAsWord(const std::string& name, std::size_t from, std::size_t to) {
+    bool occursAsWord(std::string_view name, std::size_t from, std::size_t to) {
         if (to < from || to - from < name.size() + 2)
             return false;
         const std::size_t lastStart = to - 1 - name.size(); // leaves room for the byte after
@@ -165,7 +165,8 @@ void UnusedLocalVariableRule::checkCode(const std::string& code, DefectSink& def
             std::size_t declarationsFrom = bodyStart;
             while (const auto declaration = nextDeclaration(code, declarationsFrom, bodyEnd)) {
                 declarationsFrom = declaration->end;
-                if (isStatementWord(code.substr(declaration->wordBegin,
+                const std::string_view text(code);
+                if (isStatementWord(text.substr(declaration->wordBegin,
                                                 declaration->wordEnd - declaration->wordBegin)))
                     continue;
                 const std::size_t nameBegin = declaration->nameBegin;
@@ -173,7 +174,7 @@ void UnusedLocalVariableRule::checkCode(const std::string& code, DefectSink& def
                 // The scope ends at the first brace that closes more than it opens.
                 const auto scopeClose = braces.matchingClose(nameEnd);
                 const std::size_t scopeEnd = scopeClose ? *scopeClose : code.size();
-                if (!words.occursAsWord(code.substr(nameBegin, nameEnd - nameBegin), nameEnd,
+                if (!words.occursAsWord(text.substr(nameBegin, nameEnd - nameBegin), nameEnd,
                                         scopeEnd))
                     defects.report(lines.lineAt(nameBegin), kMessage);
             }
