@@ -2,7 +2,8 @@
 # Times Quarvel over a folder of Java files in one process, through a generated project file.
 #   bench/run.sh [FOLDER]
 # Without FOLDER the JDK sources are used, unzipped once from the installed JDK's src.zip.
-# Prints files, bytes, wall seconds and MB/s and peak memory of a normal build, the ten
+# Prints files, bytes, the processors, the wall seconds on every processor and on one
+# (taskset -c 0), MB/s and peak memory of a normal build (the least of a few runs), the ten
 # slowest files and the time per rule (from a profiling build, whose profile goes to standard
 # error only), and the time that `cat` takes to read the same files, for the ratio. With
 # CHECKSTYLE_CONFIG naming a Checkstyle configuration and `checkstyle` installed, Checkstyle
@@ -46,10 +47,21 @@ def timed(cmd, **kw):
     subprocess.run(cmd, check=True, **kw)
     return time.monotonic() - start
 
-cat_seconds = timed(['xargs', '-d', '\n', '-a', list_file, 'cat'], stdout=subprocess.DEVNULL)
+def best_of(runs, cmd, **kw):
+    return min(timed(cmd, **kw) for _ in range(runs))
+
+# The least of three runs of each: a shared machine's noise only ever adds time.
+cat_seconds = best_of(3, ['xargs', '-d', '\n', '-a', list_file, 'cat'], stdout=subprocess.DEVNULL)
 with open(f'{work}/output.txt', 'wb') as out:
     seconds = timed(['build-bench-release/quarvel', '-projects', list_file], stdout=out)
 peak_kib = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
+seconds = min(seconds, best_of(2, ['build-bench-release/quarvel', '-projects', list_file],
+                               stdout=subprocess.DEVNULL))
+# One worker: the run on one processor (taskset), as on a machine with one.
+one_worker = None
+if shutil.which('taskset'):
+    one_worker = best_of(3, ['taskset', '-c', '0', 'build-bench-release/quarvel', '-projects',
+                             list_file], stdout=subprocess.DEVNULL)
 with open(f'{work}/profile-output.txt', 'wb') as out, open(f'{work}/profile.txt', 'wb') as prof:
     subprocess.run(['build-bench/quarvel', '-projects', list_file], stdout=out, stderr=prof,
                    check=True)
@@ -72,7 +84,10 @@ output = open(f'{work}/output.txt', encoding='latin-1').read()
 mb = total_bytes / 1e6
 print(f'files            {len(names)}')
 print(f'bytes            {total_bytes} ({mb:.1f} MB)')
-print(f'wall seconds     {seconds:.2f}')
+print(f'processors       {len(os.sched_getaffinity(0))}')
+print(f'wall seconds     {seconds:.2f} (every processor)')
+if one_worker is not None:
+    print(f'one worker       {one_worker:.2f} s (taskset -c 0; {one_worker / seconds:.2f} times the run on every processor)')
 print(f'MB/s             {mb / seconds:.1f}')
 print(f'peak memory      {peak_kib / 1024:.1f} MiB')
 print(f'cat seconds      {cat_seconds:.2f} (Quarvel takes {seconds / cat_seconds:.1f} times as long)')
