@@ -11,9 +11,9 @@ with '#' between blocks are ignored):
     + return c == ' ' || c == '\\n';                    what it becomes
 
 For each fault the script changes the file, rebuilds in its own build folder (default
-build-mutation), runs `ctest --stop-on-failure`, and puts the file back as it was, whatever
-happens. A fault is caught when a test fails, and survives when all pass; a fault that does
-not compile counts as neither. With --jdk, a surviving fault is also run over the given
+build-mutation), runs `ctest --stop-on-failure` (no file it writes may pass 2 GB), and puts
+the file back as it was, whatever happens. A fault is caught when a test fails, and survives
+when all pass; a fault that does not compile counts as neither. With --jdk, a surviving fault is also run over the given
 project file and its output compared with the output of the unchanged program: when they are
 equal the fault may change no output at all (it is then listed apart, not counted). Prints a
 table and the share caught.
@@ -21,6 +21,7 @@ table and the share caught.
 import argparse
 import hashlib
 import os
+import resource
 import subprocess
 import sys
 
@@ -45,6 +46,15 @@ def read_faults(path):
 
 def run(command, **kw):
     return subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, **kw)
+
+
+# A fault can make a test print without end (a batch that is never emptied is written again
+# and again): no file the suite writes may grow past this, and the test that tries fails.
+FILE_SIZE_LIMIT = 2 << 30
+
+
+def limit_file_size():
+    resource.setrlimit(resource.RLIMIT_FSIZE, (FILE_SIZE_LIMIT, FILE_SIZE_LIMIT))
 
 
 def output_digest(build, project):
@@ -80,7 +90,8 @@ def main():
             if run(["cmake", "--build", args.build]).returncode != 0:
                 verdict = "does not compile"
             else:
-                tests = run(["ctest", "--test-dir", args.build, "-j2", "--stop-on-failure"])
+                tests = run(["ctest", "--test-dir", args.build, "-j2", "--stop-on-failure"],
+                            preexec_fn=limit_file_size)
                 if tests.returncode != 0:
                     failed = [l for l in tests.stdout.decode(errors="replace").split("\n")
                               if "***Failed" in l or "***Timeout" in l or "***Exception" in l]
