@@ -19,6 +19,11 @@ namespace app {
 /// Memory stays bounded: a worker takes a file only within a window of files after the one
 /// being printed, and a worker whose file holds more than a set amount of text waits until
 /// its file is the one being printed, whose pieces are written as they come.
+///
+/// Waking a thread costs more than analysing a small file, so the printing side is woken
+/// only when it has a run of finished files to print, when a worker waits for it, when the
+/// list is all taken, or when the file being printed holds much text; and workers only when
+/// one of them waits.
 class FileReports {
   public:
     struct Piece {
@@ -71,8 +76,17 @@ class FileReports {
         std::exception_ptr failure;
     };
 
+    /// Whether the printing side, waiting for the file being printed, should be woken now.
+    bool printerShouldWake() const;
+    /// Waits on workersWake_ until `ready` holds, waking the printing side first if it
+    /// should be (it may be the one to make room).
+    template <class Ready> void waitAsWorker(std::unique_lock<std::mutex>& lock, Ready ready);
+    void wakeWaitingWorkers();
+
     std::mutex mutex_;
-    std::condition_variable changed_;
+    std::condition_variable printerWakes_;
+    std::condition_variable workersWake_;
+    std::size_t waitingWorkers_ = 0;
     std::vector<File> files_;
     std::size_t window_;
     std::size_t heldBytes_;

@@ -144,6 +144,24 @@ TEST(FileRun, MoreWorkersThanFilesAndNoFiles) {
     EXPECT_EQ(empty.output, "");
 }
 
+// Files without defects give the printing side nothing to take, so nothing but the end of
+// each file lets the workers take more: a long run of them, and a run of files with output
+// among them, must not wait for ever.
+TEST(FileRun, ManyFilesWithoutDefects) {
+    MemoryLoader loader = sourcesOfTheTests();
+    const std::vector<std::string> withDefects = namesOf(loader);
+    std::vector<std::string> names;
+    for (int i = 0; i < 1000; ++i) {
+        names.push_back("Clean" + std::to_string(i) + ".java");
+        loader.files[names.back()] = "/** @author a */\npackage p;\n";
+    }
+    names.insert(names.begin() + 500, withDefects.begin(), withDefects.begin() + 100);
+    const RunResult one = run(names, loader, 1);
+    EXPECT_GT(one.defects, 0u);
+    for (const unsigned workers : {2u, 3u, 8u})
+        expectSame(one, run(names, loader, workers), workers);
+}
+
 // A file that cannot be loaded in the middle of the list: the lines of the files before it,
 // then its failure, then nothing, however far the workers got beyond it.
 TEST(FileRun, AFailureInTheMiddleEndsTheOutputThere) {
