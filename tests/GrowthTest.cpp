@@ -2,9 +2,11 @@
 // time grows much faster than the text (a search that runs on to the end of the text for
 // every candidate, say) fails here. A text that grows suspiciously is timed again, and at
 // 1 MB: caches and noise make small times jump once, a quadratic search keeps growing
-// sixteen-fold.
+// sixteen-fold. No search may give up on these texts either (the pattern engine stops a
+// search that backtracks too long and the rule reports a failed internal check).
 #include "tests/growth/GrowthTexts.h"
 #include "tests/growth/RuleTimer.h"
+#include "util/AssertionReporter.h"
 
 #include <gtest/gtest.h>
 
@@ -25,11 +27,16 @@ class Growth : public testing::TestWithParam<std::int32_t> {};
 
 TEST_P(Growth, TimeGrowsWithTheTextNotFaster) {
     std::ostringstream tooFast;
+    std::ostringstream gaveUp;
+    std::string current;
+    util::divertReportsOfThisThread(
+        [&](const std::string&) { gaveUp << "  rule " << GetParam() << " " << current << "\n"; });
     int texts = 0;
     for (const GrowthText& text : growthTexts()) {
         if (text.rule != GetParam())
             continue;
         ++texts;
+        current = text.name;
         const double small = ruleSeconds(text, kSmall);
         const double large = ruleSeconds(text, kLarge);
         if (large < kNoiseSeconds || large < kMostGrowth * small)
@@ -45,8 +52,10 @@ TEST_P(Growth, TimeGrowsWithTheTextNotFaster) {
                     << " s at 64 KB, " << largeAgain << " s at 256 KB, " << largest
                     << " s at 1 MB\n";
     }
+    util::divertReportsOfThisThread(nullptr);
     EXPECT_GT(texts, 0);
     EXPECT_EQ(tooFast.str(), "") << "time grows faster than the text:\n" << tooFast.str();
+    EXPECT_EQ(gaveUp.str(), "") << "a search gave up (a failed internal check):\n" << gaveUp.str();
 }
 
 std::vector<std::int32_t> rulesWithTexts() {

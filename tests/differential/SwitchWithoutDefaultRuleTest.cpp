@@ -1,7 +1,7 @@
-// Rule 1004 tries its pattern only where "switch" stands before a parenthesis, finds block
-// ends through the bracket index, and lets the first "default" found from one body's start
-// serve the bodies nested in it; here it is compared with the plain algorithm: the pattern
-// tried at every position, the bracket scan, and a search of each body for "default". A switch
+// Rule 1004 reads its pattern by hand from each "switch", finds block ends through the
+// bracket index, and lets the first "default" found from one body's start serve the bodies
+// nested in it; here it is compared with the plain algorithm: the pattern tried at every
+// position, the bracket scan, and a search of each body for "default". A switch
 // without its closing brace is examined up to the end of the text.
 #include "tests/differential/BlockRuleReference.h"
 #include "tests/support/RuleHarness.h"
@@ -63,7 +63,11 @@ rc::Gen<std::string> switchTexts() {
                               "t",
                               "switch(x){",
                               "switch (default) {",
-                              "switch(defaultValue){"}));
+                              "switch(defaultValue){",
+                              "switch (a b) {",
+                              "switch (x) ; {",
+                              "switch(switch(x){",
+                              "switch ( x\n)\r\n{"}));
 }
 
 // Nested switches whose inner bodies often lack the default that an outer body has.
