@@ -24,7 +24,7 @@ DefectList plainEmptyCatches(const std::string& raw, Reach* reach = nullptr) {
 rc::Gen<std::string> catchTexts() {
     return textOf(
         withBlanks({"} catch (E e) {", "}", "{", "catch", "(", ")", "x();", "catch(E e){}", ";",
-                    "}catch(", "}\tcatch\v(", ")\f{", ") {", "try {", "E e",
+                    "}catch(", ") catch (E e) {}", "}\tcatch\v(", ")\f{", ") {", "try {", "E e",
                     // Longer runs of blanks, and comments, around the header's words.
                     "} \n\tcatch \r\n (", ")\r\n\t{", ") /* c */ {", "}// c\ncatch/**/("}));
 }

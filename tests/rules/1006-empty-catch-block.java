@@ -17,6 +17,7 @@ class EmptyCatch {
         try { work(); } catch (Exception e) { log(e); }
         try { work(); } catch (Exception e) { log("}"); }
         try { work(); } catch (Exception e) { ; }
+        work() catch (Exception e) { } // only a closing brace may stand before the catch
         String s = "} catch (Exception e) { }";
         // } catch (Exception e) { }
     }
