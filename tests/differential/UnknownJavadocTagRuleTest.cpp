@@ -1,7 +1,7 @@
-// Rule 1024 finds documentation comments and their closers by hand and searches tags only where
-// a tag's bytes stand; here it is compared with the plain algorithm: opener and closer found
-// byte by byte in a comment view built on its own from the classifier, and the tag pattern
-// searched with the plain loop in each comment alone.
+// Rule 1024 finds documentation comments, their closers and their tags by hand; here it is
+// compared with the plain algorithm: opener and closer found byte by byte in a comment view
+// built on its own from the classifier, and the tag pattern searched with the plain loop in each
+// comment alone.
 #include "tests/support/Generators.h"
 #include "tests/support/PlainSearch.h"
 #include "tests/support/RuleHarness.h"
