@@ -1,5 +1,5 @@
-// Rule 1016 tries its pattern only where "if" stands after a blank or a brace and before a
-// parenthesis, and finds the header's end through the bracket index; here it is compared with
+// Rule 1016 finds its headers by hand ("if" after a blank or a brace and before a
+// parenthesis), and finds the header's end through the bracket index; here it is compared with
 // the plain algorithm: the patterns tried at every position and the parenthesis scan.
 #include "tests/differential/BlockRuleReference.h"
 #include "tests/support/RuleHarness.h"

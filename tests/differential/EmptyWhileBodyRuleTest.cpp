@@ -1,5 +1,5 @@
-// Rule 1017 tries its pattern only where "while" stands after blanks, braces or semicolons and
-// before a parenthesis, finds the header's end through the bracket index, and walks back from
+// Rule 1017 finds its headers by hand ("while" after blanks, braces or semicolons and before
+// a parenthesis), finds the header's end through the bracket index, and walks back from
 // the keyword to tell the while that closes a do statement; here it is compared with the
 // plain algorithm: the patterns tried at every position, the parenthesis scan, and the walk
 // back as defined.

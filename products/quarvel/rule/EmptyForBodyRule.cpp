@@ -4,9 +4,8 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kForHeader(R"(\s(for\s*\(.))",
-                         {Anchor("for", {{ByteSet::whiteSpace(), 1, 1}})
-                              .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
+// Headers are matches of "\s(for\s*\(.)".
+const StatementHeader kForHeader{ByteSet::whiteSpace(), LiteralFinder("for")};
 } // namespace
 
 void EmptyForBodyRule::checkCode(const std::string& code, DefectSink& defects) const {

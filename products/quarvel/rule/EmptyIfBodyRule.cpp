@@ -4,9 +4,8 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern kIfHeader(R"([\s\{\}](if\s*\(.))",
-                        {Anchor("if", {{ByteSet::whiteSpace() | ByteSet::of("{}"), 1, 1}})
-                             .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
+// Headers are matches of "[\s\{\}](if\s*\(.)".
+const StatementHeader kIfHeader{ByteSet::whiteSpace() | ByteSet::of("{}"), LiteralFinder("if")};
 } // namespace
 
 void EmptyIfBodyRule::checkCode(const std::string& code, DefectSink& defects) const {

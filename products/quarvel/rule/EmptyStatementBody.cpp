@@ -2,8 +2,30 @@
 
 #include "products/quarvel/rule/TextScan.h"
 
+#include <optional>
+
 namespace products::quarvel::rule {
 namespace {
+struct HeaderMatch {
+    std::size_t keyword;
+    std::size_t parenthesis;
+};
+
+/// The leftmost header whose byte before the keyword is at or after `from`, or nullopt.
+std::optional<HeaderMatch> nextHeader(const StatementHeader& header, const std::string& code,
+                                      std::size_t from) {
+    const std::size_t length = header.keyword.literal().size();
+    for (std::size_t keyword = header.keyword.find(code, from + 1); keyword != kNoPosition;
+         keyword = header.keyword.find(code, keyword + 1)) {
+        if (!header.before.contains(code[keyword - 1]))
+            continue;
+        const std::size_t parenthesis = skipBlanks(code, keyword + length);
+        if (parenthesis + 1 < code.size() && code[parenthesis] == '(')
+            return HeaderMatch{keyword, parenthesis};
+    }
+    return std::nullopt;
+}
+
 /// Whether "\A\)\s*;" matches at the closing parenthesis `close`: white space alone between it
 /// and a ";".
 bool emptyStatementAt(const std::string& code, std::size_t close) {
@@ -12,20 +34,20 @@ bool emptyStatementAt(const std::string& code, std::size_t close) {
 }
 } // namespace
 
-void emptyStatementBodies(std::int32_t ruleNumber, const Pattern& header, const std::string& code,
-                          DefectSink& defects, const char* message,
+void emptyStatementBodies(std::int32_t ruleNumber, const StatementHeader& header,
+                          const std::string& code, DefectSink& defects, const char* message,
                           const std::function<bool(std::size_t keyword)>& exempt) {
     guardSearch(ruleNumber, [&] {
         LineCounter lines(code);
         BracketIndex parentheses(code, '(', ')');
-        forEachMatch(header, code, [&](const Match& m) -> Resume {
-            const std::size_t keyword = m.group(1).begin;
-            // The last character of the match is the first one inside the parenthesis.
-            const auto close = parentheses.matchingClose(m.end() - 1);
-            if (close && emptyStatementAt(code, *close) && !(exempt && exempt(keyword)))
-                defects.report(lines.lineAt(keyword), message);
-            return m.end();
-        });
+        std::size_t from = 0;
+        while (const auto match = nextHeader(header, code, from)) {
+            // The search goes on after the first byte inside the parenthesis.
+            from = match->parenthesis + 2;
+            const auto close = parentheses.matchingClose(match->parenthesis + 1);
+            if (close && emptyStatementAt(code, *close) && !(exempt && exempt(match->keyword)))
+                defects.report(lines.lineAt(match->keyword), message);
+        }
     });
 }
 

@@ -6,12 +6,22 @@
 
 namespace products::quarvel::rule {
 
-/// The search shared by the for, if and while rules: for every match of `header` (group 1
-/// starts at the keyword; the match ends with the opening parenthesis and one more byte)
-/// whose parenthesis is closed and followed by optional white space and ";", one defect at
-/// the keyword, unless `exempt` says otherwise for that keyword's position.
-void emptyStatementBodies(std::int32_t ruleNumber, const Pattern& header, const std::string& code,
-                          DefectSink& defects, const char* message,
+/// The header of a for, if or while statement: a byte of `before` right before the keyword,
+/// the keyword, optional white space, "(" and one more byte; for example "\s(for\s*\(.)". A
+/// pattern that takes a longer run of `before` bytes ("[\s\{\};]+(while\s*\(.)") has the same
+/// matches apart from where they start, since a run never reaches back over another keyword.
+struct StatementHeader {
+    ByteSet before;
+    LiteralFinder keyword;
+};
+
+/// The search shared by the for, if and while rules: for every header whose parenthesis is
+/// closed and followed by optional white space and ";", one defect at the keyword, unless
+/// `exempt` says otherwise for that keyword's position. Headers are found as the search loop
+/// would find the pattern's matches: leftmost first, each search going on after the byte that
+/// follows the parenthesis.
+void emptyStatementBodies(std::int32_t ruleNumber, const StatementHeader& header,
+                          const std::string& code, DefectSink& defects, const char* message,
                           const std::function<bool(std::size_t keyword)>& exempt = {});
 
 } // namespace products::quarvel::rule

@@ -4,10 +4,9 @@
 
 namespace products::quarvel::rule {
 namespace {
-const Pattern
-    kWhileHeader(R"([\s\{\};]+(while\s*\(.))",
-                 {Anchor("while", {{ByteSet::whiteSpace() | ByteSet::of("{};"), 1, kNoPosition}})
-                      .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
+// Headers are matches of "[\s\{\};]+(while\s*\(.)".
+const StatementHeader kWhileHeader{ByteSet::whiteSpace() | ByteSet::of("{};"),
+                                   LiteralFinder("while")};
 
 /// True when a '}' stands before the keyword with nothing but spaces, tabs, carriage returns
 /// and at most one line feed between them: then the while closes a do statement. The first
