@@ -24,15 +24,6 @@ inline std::size_t lowestBitIndex(unsigned bits) {
 #endif
 }
 
-/// The bits set in a mask of sixteen bits (without a library call on processors that lack a
-/// counting instruction).
-inline std::size_t bitCount16(unsigned bits) {
-    bits = bits - ((bits >> 1) & 0x5555u);
-    bits = (bits & 0x3333u) + ((bits >> 2) & 0x3333u);
-    bits = (bits + (bits >> 4)) & 0x0f0fu;
-    return (bits + (bits >> 8)) & 0x1fu;
-}
-
 /// Calls onByte(position) for each position in [from, to) whose byte is `a`, `b` or `c`, in
 /// increasing order, until onByte returns false. Sixteen bytes are compared at a time, so
 /// frequent bytes such as line ends cost no call each.
@@ -150,10 +141,19 @@ inline std::size_t countByte(const std::string& text, char byte, std::size_t fro
     std::size_t at = from;
 #if defined(__SSE2__)
     const __m128i wanted = _mm_set1_epi8(byte);
-    for (; at < to && to - at >= 16; at += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + at));
-        count +=
-            bitCount16(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted))));
+    const __m128i zero = _mm_setzero_si128();
+    while (at < to && to - at >= 16) {
+        // Each of the sixteen lanes counts the hits at its place, up to 255 blocks at a time
+        // so that no lane overflows; then the lanes are added up.
+        const std::size_t blocks = std::min<std::size_t>((to - at) / 16, 255);
+        __m128i lanes = zero;
+        for (std::size_t k = 0; k < blocks; ++k, at += 16) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + at));
+            lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(block, wanted)); // a hit is -1
+        }
+        const __m128i sums = _mm_sad_epu8(lanes, zero); // two sums of eight lanes, each < 2,041
+        count += static_cast<std::size_t>(_mm_extract_epi16(sums, 0)) +
+                 static_cast<std::size_t>(_mm_extract_epi16(sums, 4));
     }
 #endif
     for (; at < to; ++at)

@@ -70,6 +70,25 @@ TEST(ByteScans, AgreeWithAByteByByteWalk) {
     }
 }
 
+// Counts over long ranges add up the hits of many blocks at once, in batches: texts of all
+// line feeds (every lane counts at its most), none, and mixed, across batch boundaries.
+TEST(ByteScans, CountsOverLongRangesAgreeWithAPlainCount) {
+    std::mt19937 random(23);
+    std::string mixed;
+    for (int k = 0; k < 20000; ++k)
+        mixed += "\n\na\r \xff"[random() % 6];
+    for (const std::string& text : {std::string(20000, '\n'), std::string(20000, 'x'), mixed}) {
+        for (const std::size_t from : {0, 1, 15, 16, 4079, 4080, 4081, 9000}) {
+            for (const std::size_t to : {4095, 4096, 4097, 8177, 12345, 20000}) {
+                const auto expected =
+                    from >= to ? 0 : std::count(text.begin() + from, text.begin() + to, '\n');
+                ASSERT_EQ(countByte(text, '\n', from, to), static_cast<std::size_t>(expected))
+                    << "from " << from << " to " << to;
+            }
+        }
+    }
+}
+
 TEST(ByteScans, FillKeepsLineFeedsAndNothingOutsideTheRange) {
     for (const std::string& text : blockCrossingTexts()) {
         for (std::size_t from = 0; from <= text.size(); from += 3) {
