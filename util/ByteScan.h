@@ -24,6 +24,18 @@ inline std::size_t lowestBitIndex(unsigned bits) {
 #endif
 }
 
+/// The index of the highest bit that is set; `bits` is not 0.
+inline std::size_t highestBitIndex(unsigned bits) {
+#if defined(__GNUC__)
+    return static_cast<std::size_t>(31 - __builtin_clz(bits));
+#else
+    std::size_t index = 0;
+    while (bits >>= 1)
+        ++index;
+    return index;
+#endif
+}
+
 /// Calls onByte(position) for each position in [from, to) whose byte is `a`, `b` or `c`, in
 /// increasing order, until onByte returns false. Sixteen bytes are compared at a time, so
 /// frequent bytes such as line ends cost no call each.
@@ -131,6 +143,42 @@ inline IndentationRun indentationAt(const std::string& text, std::size_t from) {
         run.hasTab = run.hasTab || base[run.end] == '\t';
     }
     return run;
+}
+
+/// Calls onEnd(position), in increasing order, for each position whose byte is `a` or `b` and
+/// that more than `longest` bytes precede which are neither, counted from the previous `a` or
+/// `b` or from the start of the text. `longest` is at least 15: two such bytes in one block of
+/// sixteen never have a long stretch between them, so each block costs one test, whatever it
+/// holds.
+template <class OnEnd>
+void forEachEndOfLongStretch(const std::string& text, char a, char b, std::size_t longest,
+                             OnEnd onEnd) {
+    const char* const base = text.data();
+    const std::size_t size = text.size();
+    std::size_t stretchStart = 0;
+    std::size_t at = 0;
+#if defined(__SSE2__)
+    const __m128i first = _mm_set1_epi8(a);
+    const __m128i second = _mm_set1_epi8(b);
+    for (; size - at >= 16; at += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + at));
+        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(block, first), _mm_cmpeq_epi8(block, second))));
+        if (mask == 0)
+            continue;
+        const std::size_t end = at + lowestBitIndex(mask);
+        if (end - stretchStart > longest)
+            onEnd(end);
+        stretchStart = at + highestBitIndex(mask) + 1;
+    }
+#endif
+    for (; at < size; ++at) {
+        if (base[at] == a || base[at] == b) {
+            if (at - stretchStart > longest)
+                onEnd(at);
+            stretchStart = at + 1;
+        }
+    }
 }
 
 /// How many bytes of [from, to) of the text are `byte`.

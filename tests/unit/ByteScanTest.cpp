@@ -89,6 +89,35 @@ TEST(ByteScans, CountsOverLongRangesAgreeWithAPlainCount) {
     }
 }
 
+// The ends of long stretches, found a block at a time, against a byte-by-byte walk: stretches
+// of every length around the limit, ends alone and in runs, in texts of many blocks.
+TEST(ByteScans, EndsOfLongStretchesAgreeWithAByteByByteWalk) {
+    std::mt19937 random(41);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        while (text.size() < static_cast<std::size_t>(round % 200 + 20)) {
+            text += std::string(random() % 60, 'x');
+            text += std::string(random() % 3 + 1, "\r\n"[random() % 2]);
+        }
+        text.resize(text.size() - random() % 20);
+        for (const std::size_t longest : {15, 16, 17, 31, 40}) {
+            std::vector<std::size_t> expected;
+            std::size_t stretchStart = 0;
+            for (std::size_t at = 0; at < text.size(); ++at) {
+                if (text[at] == '\r' || text[at] == '\n') {
+                    if (at - stretchStart > longest)
+                        expected.push_back(at);
+                    stretchStart = at + 1;
+                }
+            }
+            std::vector<std::size_t> found;
+            util::forEachEndOfLongStretch(text, '\r', '\n', longest,
+                                          [&](std::size_t end) { found.push_back(end); });
+            ASSERT_EQ(found, expected) << "longest " << longest << " in " << text;
+        }
+    }
+}
+
 TEST(ByteScans, FillKeepsLineFeedsAndNothingOutsideTheRange) {
     for (const std::string& text : blockCrossingTexts()) {
         for (std::size_t from = 0; from <= text.size(); from += 3) {
