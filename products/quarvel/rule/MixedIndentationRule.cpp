@@ -21,6 +21,10 @@ const char kMessageEnd[] = ").";
 
 void MixedIndentationRule::checkCode(const std::string& code, DefectSink& defects) const {
     guardSearch(kNumber, [&] {
+        // Without a tab no indentation holds one: no line is indented with tabs, so the file
+        // counts as indented with spaces, and only indentations with a tab would be reported.
+        if (code.find('\t') == std::string::npos)
+            return;
         // A run never holds a line feed, so every line feed starts one match.
         const auto forEachIndentation = [&](auto onRun) {
             forEachByteOf(code, '\n', '\n', 0, code.size(), [&](std::size_t lineFeed) {
