@@ -1,5 +1,7 @@
 #include "products/quarvel/rule/TextScan.h"
 
+#include "products/quarvel/rule/PatternSearch.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,6 +13,18 @@
 using namespace products::quarvel::rule;
 
 namespace {
+
+// The hand-written scans stand for \s and \w of the patterns: every byte is classed as the
+// pattern engine classes it.
+TEST(ByteClasses, BlanksAndWordBytesAreThePatternsOwn) {
+    const Pattern blank(R"(\A\s)");
+    const Pattern word(R"(\A\w)");
+    for (int value = 0; value < 256; ++value) {
+        const std::string text(1, static_cast<char>(value));
+        EXPECT_EQ(isBlank(text[0]), searchOnce(blank, text, 0).has_value()) << value;
+        EXPECT_EQ(isWordByte(text[0]), searchOnce(word, text, 0).has_value()) << value;
+    }
+}
 
 TEST(FindFirstOf, FindsWhatStringFindFirstOfFinds) {
     const std::string text = "ab;c=d\n;;e";

@@ -18,9 +18,27 @@ using util::forEachByteOf;
 using util::lowestBitIndex;
 using util::skipByte;
 
+/// Which bytes are blanks and which are word bytes, looked up rather than compared: the scans
+/// that step over names and white space byte by byte are among the most frequent loops.
+struct ByteClasses {
+    static constexpr unsigned char kBlank = 1;
+    static constexpr unsigned char kWord = 2;
+    unsigned char of[256] = {};
+    constexpr ByteClasses() {
+        for (const char c : {' ', '\t', '\n', '\v', '\f', '\r'})
+            of[static_cast<unsigned char>(c)] = kBlank;
+        for (int c = 0; c < 256; ++c) {
+            if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                c == '_')
+                of[c] = kWord;
+        }
+    }
+};
+inline constexpr ByteClasses kByteClasses{};
+
 /// \s of the patterns: space, tab, line feed, vertical tab, form feed, carriage return.
 inline bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    return kByteClasses.of[static_cast<unsigned char>(c)] == ByteClasses::kBlank;
 }
 
 /// The first position at or after `at` (and before `end`, the end of the text when not given)
@@ -42,7 +60,7 @@ inline std::size_t skipBlanksBack(const std::string& text, std::size_t at, std::
 
 /// \w of the patterns: ASCII letters, digits and underscore; every byte above 127 is not one.
 inline bool isWordByte(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    return kByteClasses.of[static_cast<unsigned char>(c)] == ByteClasses::kWord;
 }
 
 /// The first position at or after `from` in the text that holds one of the bytes, or npos.
