@@ -6,9 +6,12 @@ namespace products::quarvel::rule {
 namespace {
 const Pattern kStringIdentityComparison(
     R"(==\s*"|"\s*==|!=\s*"|"\s*!=)",
+    // Quotes are frequent in code and the operators are not: every match is found from its
+    // operator, with the quote after it or before it.
     {Anchor("==").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("\"")),
-     Anchor("\"").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("=!")),
-     Anchor("!=").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("\""))});
+     Anchor("==", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("\""), 1, 1}}),
+     Anchor("!=").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("\"")),
+     Anchor("!=", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("\""), 1, 1}})});
 } // namespace
 
 void StringIdentityComparisonRule::checkCode(const std::string& code, DefectSink& defects) const {
