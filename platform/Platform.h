@@ -34,6 +34,18 @@ void setNotARegularFileError();
 /// calls. Returns 0, or the C runtime's error number when the system refuses the bytes.
 int writeStandardOutput(const char* data, std::size_t size);
 
+/// From now on standard input and output carry bytes unchanged: no line-end translation
+/// (Windows opens them in text mode).
+void useBinaryStandardStreams();
+
+/// Reads what standard input holds, up to `size` bytes, waiting only until some arrive.
+/// Returns how many were read, 0 at its end, or -1 when the system refuses the read.
+std::ptrdiff_t readStandardInput(char* buffer, std::size_t size);
+
+/// From now on a write to a pipe whose reader has gone fails with EPIPE instead of ending
+/// the process (no SIGPIPE; Windows has none).
+void ignoreBrokenPipeSignal();
+
 /// The C runtime's text for one of its error numbers.
 std::string runtimeErrorText(int errorNumber);
 

@@ -61,6 +61,20 @@ int writeStandardOutput(const char* data, std::size_t size) {
     return 0;
 }
 
+void useBinaryStandardStreams() {}
+
+std::ptrdiff_t readStandardInput(char* buffer, std::size_t size) {
+    for (;;) {
+        const ssize_t got = read(STDIN_FILENO, buffer, size);
+        if (got >= 0 || errno != EINTR)
+            return got;
+    }
+}
+
+void ignoreBrokenPipeSignal() {
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
 std::string runtimeErrorText(int errorNumber) {
     return std::strerror(errorNumber);
 }

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
@@ -58,6 +59,18 @@ int writeStandardOutput(const char* data, std::size_t size) {
     }
     return 0;
 }
+
+void useBinaryStandardStreams() {
+    _setmode(0, _O_BINARY);
+    _setmode(1, _O_BINARY);
+}
+
+std::ptrdiff_t readStandardInput(char* buffer, std::size_t size) {
+    const unsigned chunk = static_cast<unsigned>(std::min<std::size_t>(size, 1 << 30));
+    return _read(0, buffer, chunk);
+}
+
+void ignoreBrokenPipeSignal() {}
 
 std::string runtimeErrorText(int errorNumber) {
     return std::strerror(errorNumber);
