@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace lsp {
+
+/// Where messages go: standard output, or a text in tests.
+class ByteSink {
+  public:
+    /// Writes every byte; false when the output refuses them (the client has gone).
+    virtual bool write(std::string_view bytes) = 0;
+
+  protected:
+    ~ByteSink() = default;
+};
+
+} // namespace lsp

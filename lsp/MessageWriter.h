@@ -1,0 +1,27 @@
+#pragma once
+
+#include "lsp/ByteSink.h"
+
+#include <mutex>
+#include <nlohmann/json.hpp>
+
+namespace lsp {
+
+/// Frames messages for the client, one whole message per write, from any thread. Once the
+/// output has refused a message, later ones are dropped: the client has gone, and the
+/// server ends when its input ends.
+class MessageWriter {
+  public:
+    explicit MessageWriter(ByteSink& output) : output_(output) {}
+
+    void send(const nlohmann::json& message);
+
+    bool broken() const;
+
+  private:
+    ByteSink& output_;
+    mutable std::mutex mutex_;
+    bool broken_ = false;
+};
+
+} // namespace lsp
