@@ -1,0 +1,69 @@
+#include "lsp/Analyzer.h"
+
+#include "app/FileAnalysis.h"
+#include "products/quarvel/ruleconfig/RuleConfigException.h"
+
+#include <limits>
+
+namespace lsp {
+namespace {
+
+/// Thrown between two rules when the analysis is no longer wanted.
+struct Cancelled {};
+
+class CollectedDefects : public app::FileDefects {
+  public:
+    CollectedDefects(std::vector<Finding>& findings, const std::atomic<bool>& cancelled)
+        : findings_(findings), cancelled_(cancelled) {}
+
+    void startRule(std::int32_t number) override {
+        if (cancelled_)
+            throw Cancelled{};
+        rule_ = number;
+    }
+    void report(std::int32_t line, std::string_view message) override {
+        findings_.push_back({rule_, line, std::string(message)});
+    }
+    void finishRule(double) override {}
+
+  private:
+    std::vector<Finding>& findings_;
+    const std::atomic<bool>& cancelled_;
+    std::int32_t rule_ = 0;
+};
+
+} // namespace
+
+std::optional<AnalysisOutcome> Analyzer::analyse(const std::string& text,
+                                                 const std::vector<std::int32_t>& rulesOff,
+                                                 const std::atomic<bool>& cancelled) const {
+    AnalysisOutcome outcome;
+    CollectedDefects defects(outcome.findings, cancelled);
+    try {
+        app::checkSource(text, registry_, disableParser_, rulesOff, defects);
+    } catch (const Cancelled&) {
+        return std::nullopt;
+    } catch (const products::quarvel::ruleconfig::RuleConfigException& failure) {
+        outcome.findings.clear();
+        outcome.directiveError = AnalysisOutcome::DirectiveError{lineNamedIn(failure.getMessage()),
+                                                                 failure.getMessage()};
+    }
+    return outcome;
+}
+
+std::int32_t lineNamedIn(const std::string& message) {
+    static constexpr std::string_view kLine = "Line: ";
+    const std::size_t at = message.find(kLine);
+    if (at == std::string::npos)
+        return 1;
+    std::int64_t line = 0;
+    for (std::size_t i = at + kLine.size(); i < message.size(); ++i) {
+        if (message[i] < '0' || message[i] > '9')
+            break;
+        line = std::min<std::int64_t>(line * 10 + (message[i] - '0'),
+                                      std::numeric_limits<std::int32_t>::max());
+    }
+    return line > 0 ? static_cast<std::int32_t>(line) : 1;
+}
+
+} // namespace lsp
