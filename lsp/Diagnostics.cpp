@@ -46,6 +46,8 @@ class LineRanges {
         std::size_t first = start;
         while (first < end && isBlank(text_[first]))
             ++first;
+        if (first == end)
+            first = start;
         std::size_t last = end;
         while (last > first && isBlank(text_[last - 1]))
             --last;

@@ -38,7 +38,8 @@ IncomingMessage classify(const nlohmann::json& message) {
     result.kind = hasId ? IncomingMessage::Kind::kRequest : IncomingMessage::Kind::kNotification;
     result.id = usableId;
     result.method = method->get<std::string>();
-    if (const auto params = message.find("params"); params != message.end()) {
+    // "params": null is taken as no params, as some clients send it for methods without.
+    if (const auto params = message.find("params"); params != message.end() && !params->is_null()) {
         if (!params->is_object() && !params->is_array())
             return invalid(usableId, "a message's params must be an object or an array");
         result.params = *params;

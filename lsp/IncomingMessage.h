@@ -20,8 +20,8 @@ struct IncomingMessage {
     std::string problem;
 };
 
-/// Sorts a parsed message. An id is a string or a number; params, when present, an object or
-/// an array.
+/// Sorts a parsed message. An id is a string or a number; params, when present and not null,
+/// an object or an array.
 IncomingMessage classify(const nlohmann::json& message);
 
 } // namespace lsp

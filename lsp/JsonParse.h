@@ -22,6 +22,6 @@ class JsonSyntaxError : public std::runtime_error {
 nlohmann::json parseJson(std::string_view body);
 
 constexpr std::size_t kMaxDepth = 512;
-constexpr std::size_t kMaxValues = 4 * 1024 * 1024;
+constexpr std::size_t kMaxValues = 2 * 1024 * 1024;
 
 } // namespace lsp
