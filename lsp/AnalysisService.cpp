@@ -180,6 +180,8 @@ std::optional<Json> AnalysisService::analyse(const Job& job) {
     if (config.excludes(path))
         return Json::array();
     const Clock::time_point start = Clock::now();
+    const std::string subject = job.uri + " version " + std::to_string(job.version);
+    client_.trace("analysing " + subject, std::to_string(job.text.size()) + " bytes");
     try {
         const std::optional<AnalysisOutcome> outcome =
             analyzer_.analyse(job.text, config.rulesOff(path), cancelRunning_);
@@ -187,7 +189,6 @@ std::optional<Json> AnalysisService::analyse(const Job& job) {
             return std::to_string(
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         };
-        const std::string subject = job.uri + " version " + std::to_string(job.version);
         if (!outcome) {
             client_.trace("analysis of " + subject + " stopped for a newer version",
                           "after " + milliseconds() + " ms");
