@@ -3,7 +3,7 @@
 # that read it:
 # - the Debian package, built with Debian's build flags in build-deb/, checked by lintian,
 #   installed with dpkg -i, run on the sample as installed, and removed;
-# - the Windows zip that tools/build-windows.sh made: both programs and the README;
+# - the Windows zip that tools/build-windows.sh made: the three programs and the README;
 # - xmllint, Node.js, vim's quickfix list and the SARIF Multitool (installed with npm into
 #   build/sarif-multitool, never globally) on quarvel-report's output of the end-to-end runs.
 # Run tools/bootstrap.sh first, and cmake --build build (the validators use that build).
@@ -46,10 +46,13 @@ cp examples/Sample.java "$work/"
   [ $status -eq 3 ] || { echo "quarvel-report --fail-on-defects exited with $status"; exit 1; }
   grep -q '^Sample.java:21: warning: Empty catch block\. \[1006\]$' run.gnu
 )
-man -w quarvel quarvel-report > /dev/null
+# The language server as installed, stripped, through a session of editing.
+/usr/bin/quarvel-lsp --version | grep -q "^quarvel-lsp ${version}\$"
+python3 tests/lsp/protocol/test_sync.py /usr/bin/quarvel-lsp
+man -w quarvel quarvel-report quarvel-lsp > /dev/null
 dpkg -L quarvel | grep -E 'bin/|man1/|doc/quarvel/README'
 dpkg -r quarvel > /dev/null
-if [ -e /usr/bin/quarvel ] || [ -e /usr/bin/quarvel-report ]; then
+if [ -e /usr/bin/quarvel ] || [ -e /usr/bin/quarvel-report ] || [ -e /usr/bin/quarvel-lsp ]; then
   echo "dpkg -r left the programs behind"
   exit 1
 fi
@@ -60,7 +63,7 @@ zip=build-win/quarvel-${version}-win64.zip
 [ -f "$zip" ] || bash tools/build-windows.sh
 listing=$(unzip -Z1 "$zip")
 echo "$listing"
-for file in quarvel.exe quarvel-report.exe README.md; do
+for file in quarvel.exe quarvel-report.exe quarvel-lsp.exe README.md; do
   echo "$listing" | grep -q "/$file\$" || { echo "$zip lacks $file"; exit 1; }
 done
 
