@@ -212,9 +212,12 @@ void AnalysisService::finish(const Job& job, Json items) {
     if (found == documents_.end() || found->second.generation != job.generation)
         return; // overtaken while it ran
     Document& document = found->second;
+    if (settings_.push) {
+        publish(job.uri, document.version, items);
+        return;
+    }
+    // Kept for pull requests only: pushed results need no copy.
     document.report = Report{job.generation, std::to_string(nextResultId_++), std::move(items)};
-    if (settings_.push)
-        publish(job.uri, document.version, document.report->items);
     answerWaitingPulls(job.uri, &*document.report);
 }
 
