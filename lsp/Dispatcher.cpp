@@ -24,6 +24,8 @@ void Dispatcher::dispatch(const IncomingMessage& message) {
         } catch (const nlohmann::json::exception& error) {
             client_.log(Client::MessageType::kWarning,
                         message.method + ": params not understood: " + error.what());
+        } catch (const std::exception& error) {
+            client_.log(Client::MessageType::kError, message.method + " failed: " + error.what());
         }
         return;
     }
@@ -43,6 +45,10 @@ void Dispatcher::dispatch(const IncomingMessage& message) {
     } catch (const nlohmann::json::exception& error) {
         client_.fail(message.id, errors::kInvalidParams,
                      std::string("params not understood: ") + error.what());
+    } catch (const std::exception& error) {
+        // Memory that ran out, most likely: the request fails, the server goes on.
+        client_.fail(message.id, errors::kInternalError,
+                     message.method + " failed: " + error.what());
     }
 }
 

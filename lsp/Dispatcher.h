@@ -25,8 +25,9 @@ class Dispatcher {
     void onNotification(const std::string& method, NotificationHandler handler);
 
     /// A request without a handler gets MethodNotFound; a notification without one is
-    /// dropped. An RpcError that a handler throws becomes the answer, and params it cannot
-    /// read give InvalidParams (a notification's are logged).
+    /// dropped. An RpcError that a handler throws becomes the answer, params it cannot read
+    /// give InvalidParams, and any other failure InternalError (a notification's failures
+    /// are logged).
     void dispatch(const IncomingMessage& message);
 
   private:

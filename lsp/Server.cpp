@@ -201,6 +201,9 @@ void Server::registerDocuments() {
 
 void Server::registerFeatures() {
     dispatcher_.onRequest("textDocument/diagnostic", [this](const Json& id, const Json& params) {
+        // Offered to clients of pull diagnostics alone; others have theirs pushed.
+        if (!capabilities_.pullDiagnostics)
+            throw RpcError(errors::kMethodNotFound, "unknown method: textDocument/diagnostic");
         const std::string uri = params::string(params::object(params, "textDocument"), "uri");
         service().pull(id, uri, previousResultIdOf(params));
         return std::optional<Json>(); // answered by the service

@@ -49,6 +49,16 @@ def test(binary):
           "pushed diagnostics: %s" % rest)
     check(server.shutdown_and_exit() == 0, "exit")
 
+    # A client that did not offer pull diagnostics has them pushed, and cannot pull.
+    server = Server(binary, "--debounce=0")
+    server.initialize({}, root="/w")
+    document = Document(uri_of("/w/A.java"), TEXT)
+    server.open(document)
+    check(find(server.diagnostics(document.uri)["diagnostics"], 1020), "pushed")
+    refused = server.response(pull(server, document))
+    check(refused["error"]["code"] == -32601, "a pull without the capability: %s" % refused)
+    check(server.shutdown_and_exit() == 0, "exit")
+
     # Requests that wait: cancelled, answered at the close, answered as the server ends.
     server = Server(binary, "--debounce=10000")
     server.initialize(CAPABILITIES, root="/w")
