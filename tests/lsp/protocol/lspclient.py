@@ -10,7 +10,7 @@ import sys
 import threading
 import time
 
-TIMEOUT = 30  # seconds to wait for anything before the test fails
+TIMEOUT = 60  # seconds to wait for anything before the test fails (sanitizers are slow)
 
 
 class Failure(Exception):
@@ -30,7 +30,7 @@ def encode(message):
 
 
 class Server:
-    def __init__(self, binary, *arguments, stderr=subprocess.DEVNULL, reading=True):
+    def __init__(self, binary, *arguments, stderr=None, reading=True):
         """With reading=False the client never reads what the server writes: its end of
         the pipe is closed at once."""
         self.process = subprocess.Popen([binary, *arguments], stdin=subprocess.PIPE,

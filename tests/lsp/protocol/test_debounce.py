@@ -57,9 +57,10 @@ def burst(binary):
 def cancellation(binary):
     server = Server(binary, "--debounce=0")
     server.initialize(trace="verbose")
-    # A large document: its analysis takes far longer than a change takes to arrive.
+    # A large document (1.5 MB): its analysis takes far longer than a change takes to
+    # arrive once the client sees that the analysis has started.
     body = "".join("  void m%d(int a) { try { g(); } catch (Exception e) { } }\n" % i
-                   for i in range(120000))
+                   for i in range(25000))
     document = Document("file:///w/Big.java", HEADER + body + "}\n")
     server.open(document)
     server.wait_for(lambda m: m.get("method") == "$/logTrace"

@@ -2,6 +2,8 @@
 answered with an error (id null) or dropped, and the server keeps serving. Then a message of
 100 MB, which is dropped without its memory, and inputs that end in the middle."""
 
+import os
+
 from lspclient import Document, Server, check, main
 
 PARSE_ERROR, INVALID_REQUEST = -32700, -32600
@@ -75,8 +77,10 @@ def test(binary):
         server.send_bytes(piece)
     still_serving(server, "a message of 100 MB")
     peak = peak_memory_kb(server.process.pid)
-    check(peak < 64 * 1024, "peak memory after 100 MB: %d KB" % peak)
     print("peak memory after a message of 100 MB: %d KB" % peak)
+    # Sanitizers hold freed memory back and add their own.
+    if not os.environ.get("QUARVEL_SANITIZED"):
+        check(peak < 64 * 1024, "peak memory after 100 MB: %d KB" % peak)
 
     # After all this, documents are still checked.
     document = Document("file:///w/A.java", "class A {\n\tint x;\n}\n")
