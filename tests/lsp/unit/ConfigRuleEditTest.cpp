@@ -44,6 +44,9 @@ TEST(ConfigRuleEdit, SwitchesARuleOffInTheRulesTable) {
         {"rules that are not a table", "rules = 3\n", std::nullopt},
         {"rules in dotted keys", "rules.1000 = \"off\"\n", std::nullopt},
         {"an entry that spans lines", "[rules]\n1006 = \"\"\"\nerror\"\"\"\n", std::nullopt},
+        // A header inside a string: the edit would land in the string, and the file would
+        // still read, but not with the rule off.
+        {"a header inside a string", "note = \"\"\"\n[rules]\n\"\"\"\n", std::nullopt},
     };
     for (const EditCase& c : cases)
         EXPECT_EQ(edited(c.before, 1006), c.after) << c.name;
