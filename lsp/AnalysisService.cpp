@@ -14,8 +14,8 @@ using Json = nlohmann::json;
 using Clock = DueQueue::Clock;
 
 AnalysisService::AnalysisService(Client& client, const Workspace& workspace,
-                                 const Analyzer& analyzer, Settings settings)
-    : client_(client), workspace_(workspace), analyzer_(analyzer), settings_(settings),
+                                 const TextChecker& checker, Settings settings)
+    : client_(client), workspace_(workspace), checker_(checker), settings_(settings),
       worker_([this] { run(); }) {}
 
 AnalysisService::~AnalysisService() {
@@ -184,7 +184,7 @@ std::optional<Json> AnalysisService::analyse(const Job& job) {
     client_.trace("analysing " + subject, std::to_string(job.text.size()) + " bytes");
     try {
         const std::optional<AnalysisOutcome> outcome =
-            analyzer_.analyse(job.text, config.rulesOff(path), cancelRunning_);
+            checker_.analyse(job.text, config.rulesOff(path), cancelRunning_);
         const auto milliseconds = [&] {
             return std::to_string(
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());

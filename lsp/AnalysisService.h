@@ -36,7 +36,7 @@ class AnalysisService {
         bool push = true;
     };
 
-    AnalysisService(Client& client, const Workspace& workspace, const Analyzer& analyzer,
+    AnalysisService(Client& client, const Workspace& workspace, const TextChecker& checker,
                     Settings settings);
     ~AnalysisService();
     AnalysisService(const AnalysisService&) = delete;
@@ -105,7 +105,7 @@ class AnalysisService {
 
     Client& client_;
     const Workspace& workspace_;
-    const Analyzer& analyzer_;
+    const TextChecker& checker_;
     const Settings settings_;
 
     mutable std::mutex mutex_;

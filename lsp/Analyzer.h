@@ -30,16 +30,26 @@ struct AnalysisOutcome {
     std::optional<DirectiveError> directiveError;
 };
 
-/// Runs the rules over a text as quarvel runs them over a file.
-class Analyzer {
+/// What checks a document's text: quarvel's rules, or a stand-in in tests.
+class TextChecker {
   public:
-    Analyzer() : registry_(rules_.registry()) {}
+    virtual ~TextChecker() = default;
 
     /// The outcome, or nullopt when `cancelled` was set before a rule started. The rules
     /// that `rulesOff` names, or the text's own directives, do not run.
+    virtual std::optional<AnalysisOutcome> analyse(const std::string& text,
+                                                   const std::vector<std::int32_t>& rulesOff,
+                                                   const std::atomic<bool>& cancelled) const = 0;
+};
+
+/// Runs the rules over a text as quarvel runs them over a file.
+class Analyzer : public TextChecker {
+  public:
+    Analyzer() : registry_(rules_.registry()) {}
+
     std::optional<AnalysisOutcome> analyse(const std::string& text,
                                            const std::vector<std::int32_t>& rulesOff,
-                                           const std::atomic<bool>& cancelled) const;
+                                           const std::atomic<bool>& cancelled) const override;
 
   private:
     const products::quarvel::rule::AllRules rules_;

@@ -50,8 +50,7 @@ std::int64_t integer(const Json& object, const char* name) {
 }
 
 Position position(const Json& value) {
-    return {std::max<std::int64_t>(0, integer(value, "line")),
-            std::max<std::int64_t>(0, integer(value, "character"))};
+    return {integer(value, "line"), integer(value, "character")};
 }
 
 Range range(const Json& value) {

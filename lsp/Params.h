@@ -18,7 +18,7 @@ const nlohmann::json& object(const nlohmann::json& object, const char* name);
 std::string string(const nlohmann::json& object, const char* name);
 std::int64_t integer(const nlohmann::json& object, const char* name);
 
-/// A position; numbers below 0 count as 0.
+/// A position, as it is: offsetOf clamps it to the text.
 Position position(const nlohmann::json& value);
 Range range(const nlohmann::json& value);
 /// The contentChanges of a didChange.

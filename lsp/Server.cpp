@@ -57,7 +57,7 @@ std::optional<std::string> previousResultIdOf(const Json& params) {
 } // namespace
 
 Server::Server(Client& client, const ServerOptions& options)
-    : client_(client), options_(options),
+    : client_(client), options_(options), checker_(options.checker ? *options.checker : analyzer_),
       workspace_(options.configReader ? *options.configReader : defaultReader_, client),
       dispatcher_(client) {
     registerLifecycle();
@@ -144,7 +144,7 @@ Json Server::initialize(const Json& params) {
     AnalysisService::Settings settings;
     settings.debounce = options_.debounce;
     settings.push = !capabilities_.pullDiagnostics;
-    service_ = std::make_unique<AnalysisService>(client_, workspace_, analyzer_, settings);
+    service_ = std::make_unique<AnalysisService>(client_, workspace_, checker_, settings);
     codeActions_ = std::make_unique<CodeActions>(capabilities_, *service_, workspace_);
     lifecycle_.initialized();
     client_.startLoggingToClient();

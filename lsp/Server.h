@@ -20,6 +20,7 @@ struct ServerOptions {
     /// How long a document must stay unchanged before it is analysed.
     std::chrono::milliseconds debounce{200};
     const ConfigReader* configReader = nullptr; // nullptr: the default configuration
+    const TextChecker* checker = nullptr;       // nullptr: quarvel's rules
 };
 
 /// The language server's methods: the lifecycle, text synchronisation, diagnostics and
@@ -52,6 +53,7 @@ class Server {
     const ServerOptions options_;
     const DefaultConfigReader defaultReader_;
     const Analyzer analyzer_;
+    const TextChecker& checker_;
     Workspace workspace_;
     ClientCapabilities capabilities_;
     Dispatcher dispatcher_;

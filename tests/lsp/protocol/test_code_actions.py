@@ -120,6 +120,17 @@ def plain_client(binary):
             edit_at(1, 0, "\r\n[rules]\r\n1006 = \"off\"\r\n")]}}, "with the file: %s" % offered)
         check(server.shutdown_and_exit() == 0, "exit")
 
+    # A client that edits documents but cannot create files: no fix for a missing file.
+    changes_only = {"textDocument": PLAIN["textDocument"],
+                    "workspace": {"workspaceEdit": {"documentChanges": True,
+                                                    "resourceOperations": ["rename"]}}}
+    with tempfile.TemporaryDirectory() as root:
+        server, document, diagnostics = session(binary, changes_only, root)
+        offered = actions(server, document, find(diagnostics, 1006))
+        check([a["title"] for a in offered] == ["Switch rule 1006 off for this file"],
+              "a client that cannot create files: %s" % offered)
+        check(server.shutdown_and_exit() == 0, "exit")
+
     # A client that takes no code action literals gets none; a CR LF file gets CR LF.
     with tempfile.TemporaryDirectory() as root:
         server, document, diagnostics = session(binary, {}, root)

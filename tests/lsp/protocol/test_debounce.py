@@ -38,7 +38,6 @@ def burst(binary):
     check([t["message"] for t in tags] == ["'v31' is an unknown javadoc tag."], "last: %s" % tags)
     later = server.drain(1.0)
     check(publishes(server.kept + later, document.uri) == [], "more publishes: %s" % later)
-    # A save makes a waiting change due at once (here: long before its pause would end).
     server.close_input()
     server.wait_exit()
 
@@ -48,8 +47,13 @@ def burst(binary):
     server.open(document)
     server.diagnostics(document.uri)
     server.change(document, [(None, tag_text("s2"))])
+    # Ten seconds of pause: nothing within the first, and the save's check long before the
+    # pause would end.
+    early = server.drain(1.0)
+    check(publishes(early, document.uri) == [], "a publish before the pause ended: %s" % early)
     server.notify("textDocument/didSave", {"textDocument": {"uri": document.uri}})
-    saved = server.diagnostics(document.uri)
+    saved = server.wait_for(lambda m: m.get("method") == "textDocument/publishDiagnostics",
+                            "the check that the save starts", timeout=5)["params"]
     check(saved["version"] == 2, "after the save: %s" % saved)
     check(server.shutdown_and_exit() == 0, "exit")
 
