@@ -33,6 +33,36 @@ PY
 echo "peak with a reader that sleeps: $peak MB"
 [ "$peak" -lt 200 ] || fail "a reader that sleeps: $peak MB held (at most 200 expected)"
 
+# A processor quota of the run's own control group (cgroup v1 here, where the machine lets
+# the test make one): half a processor is one worker, the calling thread alone, and one and a
+# half is two. The threads are counted while the run waits for a reader that does not read
+# yet: the calling thread and the worker of the long file (the other one has ended).
+threads_of_a_stalled_run() {
+  mkfifo stalled && exec 3<> stalled && rm -f stalled
+  "$program" -files Tabs.java Small.java > /proc/self/fd/3 2> /dev/null &
+  local pid=$!
+  for _ in $(seq 100); do
+    grep -q pipe_write /proc/$pid/wchan 2> /dev/null && break
+    sleep 0.05
+  done
+  ls /proc/$pid/task | wc -l
+  kill -9 $pid && wait $pid 2> /dev/null
+  exec 3<&-
+}
+in_group() { # QUOTA
+  echo "$1" > "$group/cpu.cfs_quota_us" && echo 100000 > "$group/cpu.cfs_period_us" &&
+    echo $BASHPID > "$group/cgroup.procs" && threads_of_a_stalled_run
+}
+group=/sys/fs/cgroup/cpu/quarvel-test-$$
+if [ -w /sys/fs/cgroup/cpu ] && mkdir "$group" 2> /dev/null; then
+  expect_eq "threads without a quota" 2 "$(threads_of_a_stalled_run)"
+  expect_eq "threads under a quota of half a processor" 1 "$(in_group 50000)"
+  expect_eq "threads under a quota of one and a half processors" 2 "$(in_group 150000)"
+  rmdir "$group"
+else
+  echo "no control group can be made here: the quota is not tried"
+fi
+
 # A limit on threads: the run goes on with fewer workers, down to the calling thread alone,
 # and prints what one worker prints. Root is not held to the limit, so the run is started as
 # nobody.
