@@ -142,8 +142,11 @@ std::thread startWorkerThread(std::function<void()> work) {
 unsigned workerCount(std::size_t fileCount) {
     if constexpr (RunProfile::kEnabled)
         return 1;
-    const std::size_t processors = platform::availableProcessors();
-    return static_cast<unsigned>(std::max<std::size_t>(1, std::min(processors, fileCount)));
+    const unsigned processors = platform::availableProcessors();
+    const unsigned wanted = static_cast<unsigned>(
+        std::min<std::size_t>(processors, std::max<std::size_t>(1, fileCount)));
+    // Each worker holds one file open at a time: a low limit on open files allows fewer.
+    return std::max(1u, std::min(wanted, platform::openableFiles(wanted)));
 }
 
 std::uint32_t analyseFiles(const std::vector<std::string>& files, const FileAnalysis& analysis,

@@ -12,8 +12,8 @@
 namespace app {
 
 /// How many threads analyse the files of a run: one per processor this process may use, no
-/// more than there are files, and one in builds that profile (their profile is one file at a
-/// time).
+/// more than there are files or than the files the process may still open, and one in builds
+/// that profile (their profile is one file at a time).
 unsigned workerCount(std::size_t fileCount);
 
 /// Starts a thread that runs the function; throws std::system_error when the system cannot

@@ -73,6 +73,10 @@ void limitHeapsUnderAddressSpaceLimit();
 /// container's processor quota allows less; at least 1.
 unsigned availableProcessors();
 
+/// How many more files, up to `wanted`, the process could have open at once now (a limit on
+/// open files, ulimit -n, may allow fewer).
+unsigned openableFiles(unsigned wanted);
+
 /// The current working directory followed by the path separator, or nullopt on failure
 /// (the reason is then in lastErrorCode()).
 std::optional<std::string> currentDirectoryWithSeparator();

@@ -12,6 +12,7 @@
 #include <malloc.h>
 #endif
 #include <climits>
+#include <fcntl.h>
 #include <pthread.h>
 #include <sched.h>
 #include <signal.h>
@@ -246,6 +247,19 @@ unsigned availableProcessors() {
     if (const unsigned quota = cgroupQuotaProcessors(readText); quota != 0 && quota < processors)
         processors = quota;
     return processors == 0 ? 1 : processors;
+}
+
+unsigned openableFiles(unsigned wanted) {
+    std::vector<int> opened;
+    while (opened.size() < wanted) {
+        const int descriptor = open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (descriptor < 0)
+            break;
+        opened.push_back(descriptor);
+    }
+    for (const int descriptor : opened)
+        close(descriptor);
+    return static_cast<unsigned>(opened.size());
 }
 
 std::optional<std::string> currentDirectoryWithSeparator() {

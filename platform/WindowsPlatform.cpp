@@ -135,6 +135,10 @@ unsigned availableProcessors() {
     return processors == 0 ? 1 : processors;
 }
 
+unsigned openableFiles(unsigned wanted) {
+    return wanted; // the C runtime allows hundreds of open files; nothing lowers that
+}
+
 std::optional<std::string> currentDirectoryWithSeparator() {
     const auto directory = queryIntoGrowingBuffer([](char* buffer, std::size_t size) {
         return static_cast<std::size_t>(GetCurrentDirectoryA(static_cast<DWORD>(size), buffer));

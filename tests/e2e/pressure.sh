@@ -79,6 +79,14 @@ else
   echo "not root or no setpriv: the limit on threads is not tried"
 fi
 
+# A limit on open files that leaves room for one file at a time: one worker, the same output.
+yes Small.java | head -n 2000 > many.jnt
+taskset -c 0 "$program" -projects many.jnt > one.out 2> one.err
+(ulimit -n 4 && exec "$program" -projects many.jnt) > few.out 2> few.err
+expect_eq "status under ulimit -n 4" 0 "$?"
+cmp -s <(grep -v '^Total time' one.out) <(grep -v '^Total time' few.out) ||
+  fail "under ulimit -n 4 the output differs from one worker's: $(tail -n 3 few.out)"
+
 # A long project file under a limit on address space: the run keeps state only for the files
 # in flight, so a million entries fit (before, each entry cost 630 bytes with two workers and
 # the run failed, blaming the project files). The first entry is missing, so the run ends
