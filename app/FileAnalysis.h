@@ -34,10 +34,22 @@ void checkSource(const std::string& raw, const products::quarvel::rule::RuleRegi
                  const std::vector<std::int32_t>& globallyDisabled, FileDefects& defects,
                  const StopRequest* stop = nullptr);
 
+/// What a run does with each file of its list, on any of its threads: writes what it finds
+/// on the channel, in pieces, and returns how many findings it wrote. Its failures are the
+/// file's; with `stop`, it throws AnalysisStopped when that is requested.
+class FileWork {
+  public:
+    virtual std::uint32_t analyse(const std::string& name, OutputChannel& result,
+                                  const StopRequest* stop = nullptr) const = 0;
+
+  protected:
+    ~FileWork() = default;
+};
+
 /// What every file of a run goes through: loading, then checkSource, its defect lines
 /// printed on a result channel. Several threads may analyse files at once when the loader
 /// allows concurrent loads; the profile, which profiling builds fill, does not.
-class FileAnalysis {
+class FileAnalysis : public FileWork {
   public:
     FileAnalysis(const products::quarvel::rule::RuleRegistry& registry,
                  const products::quarvel::ruleconfig::RuleDisableParser& disableParser,
@@ -49,7 +61,7 @@ class FileAnalysis {
     /// Analyses the file and prints its defect lines; returns how many. With `stop`, throws
     /// AnalysisStopped when it is requested, asked after loading and as checkSource asks.
     std::uint32_t analyse(const std::string& name, OutputChannel& result,
-                          const StopRequest* stop = nullptr) const;
+                          const StopRequest* stop = nullptr) const override;
 
   private:
     const products::quarvel::rule::RuleRegistry& registry_;

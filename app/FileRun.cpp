@@ -45,7 +45,7 @@ class AbandonedFile : public StopRequest {
 };
 
 void work(FileReports& reports, const std::vector<std::string>& files,
-          const FileAnalysis& analysis) {
+          const FileWork& analysis) {
     for (std::size_t file = reports.takeFile(); file < files.size(); file = reports.takeFile()) {
         util::divertReportsOfThisThread(
             [&reports, file](std::string report) { reports.addReport(file, std::move(report)); });
@@ -71,7 +71,7 @@ void work(FileReports& reports, const std::vector<std::string>& files,
 class Workers {
   public:
     Workers(unsigned count, const ThreadStarter& startThread, FileReports& reports,
-            const std::vector<std::string>& files, const FileAnalysis& analysis)
+            const std::vector<std::string>& files, const FileWork& analysis)
         : reports_(reports) {
         try {
             for (unsigned i = 0; i < count; ++i)
@@ -102,7 +102,7 @@ class Workers {
     std::vector<std::thread> threads_;
 };
 
-std::uint32_t analyseOneByOne(const std::vector<std::string>& files, const FileAnalysis& analysis,
+std::uint32_t analyseOneByOne(const std::vector<std::string>& files, const FileWork& analysis,
                               OutputChannel& result, std::string& activity) {
     std::uint32_t defects = 0;
     for (const std::string& name : files) {
@@ -149,7 +149,7 @@ unsigned workerCount(std::size_t fileCount) {
     return std::max(1u, std::min(wanted, platform::openableFiles(wanted)));
 }
 
-std::uint32_t analyseFiles(const std::vector<std::string>& files, const FileAnalysis& analysis,
+std::uint32_t analyseFiles(const std::vector<std::string>& files, const FileWork& analysis,
                            OutputChannel& result, std::string& activity, unsigned workers,
                            const ThreadStarter& startThread) {
     if (workers <= 1)

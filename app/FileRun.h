@@ -24,15 +24,16 @@ using ThreadStarter = std::function<std::thread(std::function<void()>)>;
 std::thread startWorkerThread(std::function<void()> work);
 
 /// Analyses the files in list order with `workers` threads (the calling thread alone when
-/// 1) and prints each file's defect lines on the result channel exactly as one thread would:
-/// file after file, in list order, the reports of failed internal checks where they happen.
+/// 1) and prints what each file's analysis writes on the result channel exactly as one thread
+/// would: file after file, in list order, the reports of failed internal checks where they
+/// happen.
 /// When the system makes fewer threads than asked, the run goes on with those it made, or
 /// with the calling thread alone. Before a file's output, `activity` says which file it is.
 /// A failure of a file (one that cannot be loaded, a bad directive, memory that runs out) is
 /// raised after the output of the files before it and of the file itself up to the failure;
-/// nothing of a later file is printed, and their analysis stops at once. Returns the number
-/// of defect lines printed.
-std::uint32_t analyseFiles(const std::vector<std::string>& files, const FileAnalysis& analysis,
+/// nothing of a later file is printed, and their analysis stops at once. Returns the sum of
+/// what the analyses returned.
+std::uint32_t analyseFiles(const std::vector<std::string>& files, const FileWork& analysis,
                            OutputChannel& result, std::string& activity, unsigned workers,
                            const ThreadStarter& startThread = startWorkerThread);
 
