@@ -62,7 +62,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
             const auto file = optionValue(arguments, at, kOutputOption);
             if (!file || file->empty())
                 return failure("--output needs a file name");
-            options.output = std::string(*file);
+            options.output = *file == "-" ? "" : std::string(*file); // "./-" names a file "-"
         } else {
             return failure("unknown option \"" + std::string(argument) + "\"");
         }
