@@ -1,5 +1,6 @@
 // The walk in git work trees, with each way of asking git: what git ignores is left out,
 // what it tracks is kept, and another repository inside has its own rules.
+#include "scan/tree/LibraryGit.h"
 #include "scan/tree/TreeWalk.h"
 #include "tests/scan/tree/ScratchSpace.h"
 
@@ -51,18 +52,20 @@ TEST_P(GitIgnoreWalk, KeepsWhatGitTracksThoughARuleMatchesIt) {
     initRepository(repository.path());
     writeFile(repository / "out/Tracked.java", "");
     writeFile(repository / "Forced.gen.java", "");
-    runGit(repository.path(), {"add", "out/Tracked.java", "Forced.gen.java"});
+    writeFile(repository / "outside/X.java", ""); // a name that "out" begins
+    runGit(repository.path(), {"add", "out/Tracked.java", "Forced.gen.java", "outside/X.java"});
     commitAll(repository.path());
-    writeFile(repository / ".gitignore", "out/\n*.gen.java\n");
+    writeFile(repository / ".gitignore", "out/\n*.gen.java\nou/\n");
+    writeFile(repository / "ou/U.java", ""); // holds nothing tracked: not entered
     writeFile(repository / "out/Untracked.java", "");
     writeFile(repository / "out/deep/Deeper.java", "");
     writeFile(repository / "Other.gen.java", "");
 
     const WalkResult result = walk({repository.path()});
     EXPECT_THAT(namesBelow(result, repository.path()),
-                ElementsAre("Forced.gen.java", "out/Tracked.java"));
+                ElementsAre("Forced.gen.java", "out/Tracked.java", "outside/X.java"));
     EXPECT_EQ(result.ignoredFiles, 2u);   // out/Untracked.java, Other.gen.java
-    EXPECT_EQ(result.ignoredFolders, 1u); // out/deep
+    EXPECT_EQ(result.ignoredFolders, 2u); // out/deep, ou
 }
 
 TEST_P(GitIgnoreWalk, ReadsTheRepositorysExcludeFileAndTheUsersExcludesFile) {
@@ -173,6 +176,27 @@ TEST_P(GitIgnoreWalk, PassesTheFilterOnlyWhatGitKeeps) {
 
 INSTANTIATE_TEST_SUITE_P(EachGit, GitIgnoreWalk, ::testing::ValuesIn(gitKinds()),
                          [](const auto& kind) { return kind.param.name; });
+
+// git lets a negation in a .gitignore file take back what a source of lower precedence
+// ignores (the repository's exclude file, the user's excludes file); the git library does
+// not. When this test fails, the library has come to agree with git: take the difference
+// out of scan/tree/README.md and the exclude rules of the differential test.
+TEST(GitIgnoreWalkKnownDifference, NegationsTakeBackWhatTheExcludeFileIgnoresOnlyForTheProgram) {
+    ScratchFolder repository;
+    initRepository(repository.path());
+    writeFile(repository / ".git/info/exclude", "*.gen.java\n");
+    writeFile(repository / ".gitignore", "!Keep.gen.java\n");
+    writeFile(repository / "Keep.gen.java", "");
+    writeFile(repository / "Other.gen.java", "");
+    EXPECT_EQ(runGit(repository.path(), {"ls-files", "--others", "--exclude-standard"}),
+              ".gitignore\nKeep.gen.java\n");
+    const auto program = makeProgramGit();
+    EXPECT_THAT(namesBelow(walkTree({repository.path()}, {}, program.get()), repository.path()),
+                ElementsAre("Keep.gen.java"));
+    const auto library = makeLibraryGit();
+    EXPECT_THAT(namesBelow(walkTree({repository.path()}, {}, library.get()), repository.path()),
+                IsEmpty());
+}
 
 TEST(GitIgnoreWalkWithoutGit, WarnsAndWalksWithoutRulesWhenGitCannotRun) {
     ScratchFolder repository;

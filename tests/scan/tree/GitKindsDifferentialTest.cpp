@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <map>
+#include <ostream>
 #include <rapidcheck/gtest.h>
 #include <set>
 
@@ -32,6 +33,13 @@ const std::vector<std::string> kRules = {"build/",         "*.gen.java",
                                          "# a comment",    "",
                                          "\\!x",           "q*"};
 
+// The repository's exclude file holds none of what the negations above take back: the git
+// library lets a negation in a .gitignore file take back only what that file and the ones
+// above it ignore, not what the exclude file or the user's excludes file ignore, as git does
+// (the README says so, and GitIgnoreWalkTest shows it).
+const std::vector<std::string> kExcludeRules = {"build/", "gen",         "*.txt", "x.java/",
+                                                "q*",     "# a comment", "",      "sp ace/"};
+
 struct Layout {
     std::vector<std::string> files;
     std::vector<bool> tracked; ///< added with force before the rules are read
@@ -39,6 +47,22 @@ struct Layout {
     std::map<std::string, std::vector<std::string>> ignoreFiles; ///< folder ("" the top), rules
     std::vector<std::string> excludeRules;
 };
+
+void showValue(const Layout& layout, std::ostream& out) {
+    for (std::size_t at = 0; at < layout.files.size(); ++at)
+        out << (layout.tracked[at] ? "tracked " : "file ") << layout.files[at] << " (edit "
+            << layout.edits[at] << ")\n";
+    for (const auto& [folder, lines] : layout.ignoreFiles) {
+        out << "ignore file in '" << folder << "':";
+        for (const std::string& line : lines)
+            out << " '" << line << "'";
+        out << "\n";
+    }
+    out << "excluded:";
+    for (const std::string& line : layout.excludeRules)
+        out << " '" << line << "'";
+    out << "\n";
+}
 
 rc::Gen<std::string> paths() {
     return rc::gen::apply(
@@ -88,7 +112,7 @@ rc::Gen<Layout> layouts() {
         rc::gen::resize(
             4, rc::gen::container<std::vector<std::pair<std::string, std::vector<std::string>>>>(
                    rc::gen::pair(paths(), rules()))),
-        rules());
+        rc::gen::container<std::vector<std::string>>(rc::gen::elementOf(kExcludeRules)));
 }
 
 std::string contentOf(const std::string& path) {
@@ -188,9 +212,9 @@ RC_GTEST_PROP(GitKinds, WalkAndNewLinesAgreeWithEachOtherAndWithGit, ()) {
     const auto program = gitKinds()[1].make();
     const WalkResult byLibrary = walkTree({repository.path()}, {}, library.get());
     const WalkResult byProgram = walkTree({repository.path()}, {}, program.get());
-    const std::vector<std::string> walked = namesBelow(byLibrary, repository.path());
-    RC_ASSERT(walked == namesBelow(byProgram, repository.path()));
+    const std::vector<std::string> walked = namesBelow(byProgram, repository.path());
     RC_ASSERT(walked == gitsJavaFiles(repository.path()));
+    RC_ASSERT(namesBelow(byLibrary, repository.path()) == walked);
     RC_ASSERT(byLibrary.ignoredFiles == byProgram.ignoredFiles);
     RC_ASSERT(byLibrary.ignoredFolders == byProgram.ignoredFolders);
     RC_ASSERT(byLibrary.warnings.empty() && byProgram.warnings.empty());
