@@ -156,9 +156,8 @@ class ProgramGit : public Git {
         if (!top || top->empty())
             throw GitError(notInWorkTreeMessage(folder, reasonOf(probe.errorOutput)));
 
-        // A revision is never read as an option; git's names never start with '-'.
-        if (revision.empty() || revision[0] == '-')
-            throw GitError(unknownRevisionMessage(revision, ""));
+        // After --end-of-options a revision is never read as an option ("-p" is unknown),
+        // and git diff is given the tree it names, not the revision.
         const auto resolved =
             run({"-C", *top, "rev-parse", "--verify", "--end-of-options", revision + "^{tree}"});
         if (resolved.exitStatus != 0)
