@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,10 @@ struct GitKind {
     std::function<std::unique_ptr<Git>()> make;
 };
 std::vector<GitKind> gitKinds();
+/// Test names and failures show a way of asking git by its name.
+inline void PrintTo(const GitKind& kind, std::ostream* out) {
+    *out << kind.name;
+}
 
 /// The user's git configuration: the file global settings are written to.
 std::string globalConfigFile();
