@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when they are missing: the
-# native toolchain, Boost.Regex 1.81 headers, GoogleTest, clang with its sanitizer and fuzzer
-# runtime, MinGW-w64 with Wine for the Windows binary, and what the package tests use: the
-# Debian package tools, lintian, file, unzip, xmllint and vim.
+# native toolchain, Boost.Regex 1.81 headers, GoogleTest, the git library and program, clang
+# with its sanitizer and fuzzer runtime, MinGW-w64 with Wine for the Windows binary, and what
+# the package tests use: the Debian package tools, lintian, file, unzip, xmllint and vim.
 set -euo pipefail
 packages=(cmake ninja-build g++ libboost-regex1.81-dev libgtest-dev
-  librapidcheck-dev clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix wine wine64
+  librapidcheck-dev libgit2-dev pkg-config git clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix wine wine64
   dpkg-dev lintian file unzip libxml2-utils vim)
 missing=()
 for p in "${packages[@]}"; do
