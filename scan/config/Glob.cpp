@@ -222,15 +222,13 @@ Glob::Glob(std::string_view pattern) : pattern_(pattern) {
         segment.anyNames = onlyStars && name.size() >= 2;
         segments_.push_back(std::move(segment));
     }
-    // A pattern of one name is matched against the last name of a path, where `**` is `*`.
-    if (!anchored_)
-        segments_.front().anyNames = false;
 }
 
 bool Glob::matches(std::string_view path, bool isFolder) const {
     if (foldersOnly_ && !isFolder)
         return false;
     const std::vector<std::string_view> names = splitNames(path);
+    // A pattern of one name is matched against the last name of a path, where `**` is `*`.
     if (!anchored_)
         return matchesName(segments_.front().tokens, names.back());
     return matchesNames(names, 0, 0);
