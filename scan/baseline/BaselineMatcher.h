@@ -16,9 +16,9 @@ namespace scan::baseline {
 /// Tells, file by file, which defects a baseline holds. Each entry is taken by at most one
 /// defect, so a key recorded n times lets n defects through. When a file has more defects of
 /// one key than were recorded, those whose context (the lines above them) matches a recorded
-/// one's are taken first, then the rest in line order; the defects left over are new. A defect
-/// whose own line changed has another key and is new; so are all of a renamed file's defects, since
-/// the path is part of the key.
+/// one's are taken first, then the rest in line order; the defects left over are new. A
+/// defect whose own line changed has another key and is new; so are all of a renamed file's
+/// defects, since the path is part of the key.
 class BaselineMatcher {
   public:
     explicit BaselineMatcher(const std::vector<Entry>& baseline);
