@@ -255,8 +255,8 @@ int Reporting::finish() {
             thisOutcome.leftOut = output->selection->leftOut();
             if (thisOutcome.leftOut > 0) {
                 const bool sarif = output->report.format == Format::kSarif;
-                tell(std::string(sarif ? "the SARIF report" : "the GitHub annotations") +
-                     " hold the " + std::to_string(totals_.defectsReported - thisOutcome.leftOut) +
+                tell(std::string(sarif ? "the SARIF report holds" : "the GitHub annotations hold") +
+                     " the " + std::to_string(totals_.defectsReported - thisOutcome.leftOut) +
                      " most severe of " + std::to_string(totals_.defectsReported) + " defects; " +
                      std::to_string(thisOutcome.leftOut) + " left out (" +
                      (sarif ? "--max-results" : "--max-annotations") + ")");

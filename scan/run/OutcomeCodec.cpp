@@ -82,7 +82,7 @@ void appendFinding(std::string& out, const Finding& finding) {
     out += ' ';
     out += std::to_string(finding.contextHash);
     out += ' ';
-    out += finding.fingerprint;
+    out += finding.fingerprint.empty() ? "-" : finding.fingerprint;
     out += ' ';
     appendEscaped(out, finding.message);
     out += '\n';
@@ -146,7 +146,8 @@ void OutcomeDecoder::readLine(std::string_view line, FileOutcome& outcome) {
             malformed_ = true;
             break;
         }
-        finding.fingerprint = std::string(rest->substr(0, space));
+        if (rest->substr(0, space) != "-")
+            finding.fingerprint = std::string(rest->substr(0, space));
         finding.message = unescaped(rest->substr(space + 1));
         outcome.findings.push_back(std::move(finding));
         break;

@@ -322,8 +322,15 @@ int scanTree(const cli::ScanOptions& options, std::FILE* standardOutput, std::FI
     const products::quarvel::rule::AllRules rules;
     const products::quarvel::rule::RuleRegistry registry = rules.registry();
     app::DiskFileLoader loader;
+    const bool keyed =
+        recorded || options.writeBaseline ||
+        std::any_of(options.reports.begin(), options.reports.end(), [](const cli::Report& report) {
+            return report.format == cli::Format::kSarif ||
+                   report.format == cli::Format::kCodeClimate ||
+                   report.format == cli::Format::kShard;
+        });
     const ScanWork work(files, config, rulesOff, registry, disableParser, loader,
-                        {matcher ? &*matcher : nullptr, changed ? &*changed : nullptr});
+                        {matcher ? &*matcher : nullptr, changed ? &*changed : nullptr, keyed});
     std::vector<std::string> names;
     std::vector<std::string> relativePaths;
     for (const ScanFile& file : files) {

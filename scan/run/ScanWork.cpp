@@ -68,9 +68,10 @@ std::vector<Finding> ScanWork::findingsOf(const ScanFile& file,
     for (const std::size_t i : order)
         sorted.push_back(collected.defects[i]);
     const std::vector<baseline::KeyedDefect> keyed =
-        baseline::keyDefects(file.relativePath, raw, sorted);
+        comparisons_.keyed ? baseline::keyDefects(file.relativePath, raw, sorted)
+                           : std::vector<baseline::KeyedDefect>();
 
-    std::vector<bool> inBaseline(keyed.size(), false);
+    std::vector<bool> inBaseline(sorted.size(), false);
     if (comparisons_.baseline) {
         const std::lock_guard<std::mutex> lock(baselineMutex_);
         inBaseline = comparisons_.baseline->match(keyed);
@@ -79,21 +80,23 @@ std::vector<Finding> ScanWork::findingsOf(const ScanFile& file,
     if (comparisons_.newLines && file.workTreePath)
         newLines = comparisons_.newLines->find(*file.workTreePath);
 
-    std::vector<Finding> findings(keyed.size());
-    for (std::size_t i = 0; i < keyed.size(); ++i) {
+    std::vector<Finding> findings(sorted.size());
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
         Finding& finding = findings[i];
         finding.line = sorted[i].line;
         finding.rule = findRule(sorted[i].rule);
         finding.message = std::move(collected.messages[order[i]]);
         finding.level = levels.levelOf(sorted[i].rule).value_or(finding.rule->level);
-        finding.fingerprint = keyed[i].fingerprint();
         finding.inBaseline = inBaseline[i];
         finding.onNewLine =
             !comparisons_.newLines ||
             (newLines && newLines->contains(static_cast<std::size_t>(finding.line)));
-        const baseline::Entry entry = baseline::entryOf(keyed[i]);
-        finding.lineHash = entry.lineHash;
-        finding.contextHash = entry.contextHash;
+        if (comparisons_.keyed) {
+            finding.fingerprint = keyed[i].fingerprint();
+            const baseline::Entry entry = baseline::entryOf(keyed[i]);
+            finding.lineHash = entry.lineHash;
+            finding.contextHash = entry.contextHash;
+        }
     }
     return findings;
 }

@@ -38,6 +38,10 @@ class ScanWork : public app::FileWork {
         baseline::BaselineMatcher* baseline = nullptr;
         /// The lines new since a revision, when the run compares with one.
         const tree::ChangedLines* newLines = nullptr;
+        /// Whether findings need their keys: to compare with a baseline, to write one, or
+        /// for reports that carry fingerprints. Keying reads each defect's line and the
+        /// lines above it, which a run without them can spare.
+        bool keyed = true;
     };
 
     ScanWork(const std::vector<ScanFile>& files, const config::ScanConfig& config,
