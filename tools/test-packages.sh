@@ -45,11 +45,15 @@ cp examples/Sample.java "$work/"
   /usr/bin/quarvel-report --fail-on-defects < run.txt > run.gnu || status=$?
   [ $status -eq 3 ] || { echo "quarvel-report --fail-on-defects exited with $status"; exit 1; }
   grep -q '^Sample.java:21: warning: Empty catch block\. \[1006\]$' run.gnu
+  status=0
+  /usr/bin/quarvel-scan --format gnu > scan.gnu || status=$?
+  [ $status -eq 3 ] || { echo "quarvel-scan exited with $status"; exit 1; }
+  grep -q '^Sample.java:21: warning: Empty catch block\. \[1006\]$' scan.gnu
 )
-man -w quarvel quarvel-report > /dev/null
+man -w quarvel quarvel-report quarvel-scan > /dev/null
 dpkg -L quarvel | grep -E 'bin/|man1/|doc/quarvel/README'
 dpkg -r quarvel > /dev/null
-if [ -e /usr/bin/quarvel ] || [ -e /usr/bin/quarvel-report ]; then
+if [ -e /usr/bin/quarvel ] || [ -e /usr/bin/quarvel-report ] || [ -e /usr/bin/quarvel-scan ]; then
   echo "dpkg -r left the programs behind"
   exit 1
 fi
@@ -60,7 +64,7 @@ zip=build-win/quarvel-${version}-win64.zip
 [ -f "$zip" ] || bash tools/build-windows.sh
 listing=$(unzip -Z1 "$zip")
 echo "$listing"
-for file in quarvel.exe quarvel-report.exe README.md; do
+for file in quarvel.exe quarvel-report.exe quarvel-scan.exe README.md; do
   echo "$listing" | grep -q "/$file\$" || { echo "$zip lacks $file"; exit 1; }
 done
 
@@ -72,4 +76,4 @@ if [ ! -x "$multitool_dir/node_modules/@microsoft/sarif-multitool-linux/Sarif.Mu
   chmod u+x "$multitool_dir/node_modules/@microsoft/sarif-multitool-linux/Sarif.Multitool"
 fi
 cmake -S . -B build -DQUARVEL_SARIF_MULTITOOL="$PWD/$multitool_dir/node_modules/@microsoft/sarif-multitool-linux/Sarif.Multitool" > /dev/null
-ctest --test-dir build -R '^report\.validate\.' --output-on-failure --no-tests=error
+ctest --test-dir build -R '^(report|scan)\.validate\.' --output-on-failure --no-tests=error

@@ -21,6 +21,13 @@ using ::report::RunListener;
 
 constexpr std::string_view kBaselineStateNew = "new";
 
+/// How the walk writes the names of files: with the system's own separators.
+#ifdef _WIN32
+constexpr ::report::PathStyle kPathStyle = ::report::PathStyle::kWindows;
+#else
+constexpr ::report::PathStyle kPathStyle = ::report::PathStyle::kPosix;
+#endif
+
 } // namespace
 
 /// One report: where it goes, its buffer, its writer, and for the reports that take a
@@ -85,8 +92,7 @@ Reporting::Reporting(ReportingSettings settings, ScanTotals& totals, std::FILE* 
             break;
         }
         if (output->writer)
-            output->writer->onStart(
-                {std::string(::report::thisTool().version), ::report::PathStyle::kPosix});
+            output->writer->onStart({std::string(::report::thisTool().version), kPathStyle});
         outputs_.push_back(std::move(output));
     }
 }
