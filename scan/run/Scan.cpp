@@ -191,15 +191,12 @@ bool terminalProgress(const cli::ScanOptions& options, std::FILE* errors,
 
 /// How many of a baseline's entries are gone: those of the files analysed that no defect
 /// took, and those of files that no longer exist (in this shard, when the run is one).
-std::uint64_t baselineGone(const std::vector<baseline::Entry>& entries,
+std::uint64_t baselineGone(const std::map<std::string, std::uint64_t>& recorded,
                            const std::map<std::string, std::uint64_t>& takenByPath,
                            const std::set<std::string>& analysed,
                            const std::set<std::string>& notAnalysed,
                            const config::ScanConfig& config,
                            const std::optional<cli::Shard>& shard) {
-    std::map<std::string, std::uint64_t> recorded;
-    for (const baseline::Entry& entry : entries)
-        ++recorded[entry.path];
     std::uint64_t gone = 0;
     for (const auto& [path, count] : recorded) {
         if (analysed.count(path)) {
@@ -296,13 +293,18 @@ int scanTree(const cli::ScanOptions& options, std::FILE* standardOutput, std::FI
         files.push_back(std::move(file));
     }
 
+    // The matcher takes the entries of the files analysed; the others are only counted.
     std::optional<baseline::BaselineMatcher> matcher;
+    std::map<std::string, std::uint64_t> recordedByPath;
     if (recorded) {
         std::vector<baseline::Entry> inScope;
-        for (const baseline::Entry& entry : *recorded) {
+        for (baseline::Entry& entry : *recorded) {
+            ++recordedByPath[entry.path];
             if (analysedPaths.count(entry.path))
-                inScope.push_back(entry);
+                inScope.push_back(std::move(entry));
         }
+        recorded->clear();
+        recorded->shrink_to_fit();
         matcher.emplace(inScope);
     }
 
@@ -354,7 +356,7 @@ int scanTree(const cli::ScanOptions& options, std::FILE* standardOutput, std::FI
         for (const std::string& path : failedPaths)
             analysedPaths.erase(path);
         totals.baselineGone =
-            baselineGone(*recorded, takenByPath, analysedPaths, failedPaths, config, options.shard);
+            baselineGone(recordedByPath, takenByPath, analysedPaths, failedPaths, config, options.shard);
     }
     return reporting.finish();
 }
