@@ -40,13 +40,20 @@ class ProfiledPrinter : public DefectPrinter {
 
 void checkSource(const std::string& raw, const RuleRegistry& registry,
                  const RuleDisableParser& disableParser,
-                 const std::vector<std::int32_t>& globallyDisabled, FileDefects& defects) {
+                 const std::vector<std::int32_t>& globallyDisabled, FileDefects& defects,
+                 const StopRequest* stop) {
+    const auto checkpoint = [stop] {
+        if (stop && stop->requested())
+            throw AnalysisStopped();
+    };
     const SourceViews views = makeSourceViews(raw);
+    checkpoint();
     const std::vector<std::int32_t> fileDisabled =
         disableParser.parse(raw, RuleDisableParser::kSourceMode);
     for (const auto& [number, rule] : registry) {
         if (contains(globallyDisabled, number) || contains(fileDisabled, number))
             continue;
+        checkpoint();
         const Stopwatch ruleTime;
         defects.startRule(number);
         checkViews(*rule, views, defects);
@@ -54,17 +61,20 @@ void checkSource(const std::string& raw, const RuleRegistry& registry,
     }
 }
 
-std::uint32_t FileAnalysis::analyse(const std::string& name, OutputChannel& result) const {
+std::uint32_t FileAnalysis::analyse(const std::string& name, OutputChannel& result,
+                                    const StopRequest* stop) const {
     const Stopwatch fileTime;
     const std::string raw = loader_.load(name, 0);
+    if (stop && stop->requested())
+        throw AnalysisStopped();
     if constexpr (RunProfile::kEnabled) {
         ProfiledPrinter printer(name, result, profile_);
-        checkSource(raw, registry_, disableParser_, globallyDisabled_, printer);
+        checkSource(raw, registry_, disableParser_, globallyDisabled_, printer, stop);
         profile_.addFile(name, raw.size(), fileTime.seconds());
         return printer.count();
     } else {
         DefectPrinter printer(name, result);
-        checkSource(raw, registry_, disableParser_, globallyDisabled_, printer);
+        checkSource(raw, registry_, disableParser_, globallyDisabled_, printer, stop);
         return printer.count();
     }
 }

@@ -13,17 +13,43 @@
 
 namespace app {
 
+/// Asked between the steps of a file's analysis whether its result is still wanted.
+class StopRequest {
+  public:
+    virtual bool requested() const = 0;
+
+  protected:
+    ~StopRequest() = default;
+};
+
+/// Ends an analysis whose StopRequest was granted; what it reported so far is incomplete.
+struct AnalysisStopped {};
+
 /// Checks one source text: builds its views, reads its own disable directives (which may
 /// throw RuleConfigException), and runs every rule that neither list switches off, in
-/// ascending number, each rule's defects going to `defects` as it finds them.
+/// ascending number, each rule's defects going to `defects` as it finds them. With `stop`,
+/// throws AnalysisStopped when it is requested, asked after the views and before each rule.
 void checkSource(const std::string& raw, const products::quarvel::rule::RuleRegistry& registry,
                  const products::quarvel::ruleconfig::RuleDisableParser& disableParser,
-                 const std::vector<std::int32_t>& globallyDisabled, FileDefects& defects);
+                 const std::vector<std::int32_t>& globallyDisabled, FileDefects& defects,
+                 const StopRequest* stop = nullptr);
+
+/// What a run does with each file of its list, on any of its threads: writes what it finds
+/// on the channel, in pieces, and returns how many findings it wrote. Its failures are the
+/// file's; with `stop`, it throws AnalysisStopped when that is requested.
+class FileWork {
+  public:
+    virtual std::uint32_t analyse(const std::string& name, OutputChannel& result,
+                                  const StopRequest* stop = nullptr) const = 0;
+
+  protected:
+    ~FileWork() = default;
+};
 
 /// What every file of a run goes through: loading, then checkSource, its defect lines
 /// printed on a result channel. Several threads may analyse files at once when the loader
 /// allows concurrent loads; the profile, which profiling builds fill, does not.
-class FileAnalysis {
+class FileAnalysis : public FileWork {
   public:
     FileAnalysis(const products::quarvel::rule::RuleRegistry& registry,
                  const products::quarvel::ruleconfig::RuleDisableParser& disableParser,
@@ -32,8 +58,10 @@ class FileAnalysis {
         : registry_(registry), disableParser_(disableParser), globallyDisabled_(globallyDisabled),
           loader_(loader), profile_(profile) {}
 
-    /// Analyses the file and prints its defect lines; returns how many.
-    std::uint32_t analyse(const std::string& name, OutputChannel& result) const;
+    /// Analyses the file and prints its defect lines; returns how many. With `stop`, throws
+    /// AnalysisStopped when it is requested, asked after loading and as checkSource asks.
+    std::uint32_t analyse(const std::string& name, OutputChannel& result,
+                          const StopRequest* stop = nullptr) const override;
 
   private:
     const products::quarvel::rule::RuleRegistry& registry_;

@@ -1,5 +1,7 @@
 #include "app/FileReports.h"
 
+#include <algorithm>
+
 namespace app {
 namespace {
 /// Finished files in a row, from the one being printed, that are worth waking the printing
@@ -8,19 +10,25 @@ constexpr std::size_t kFinishedRun = 8;
 } // namespace
 
 FileReports::FileReports(std::size_t fileCount, std::size_t window, std::size_t heldBytes)
-    : files_(fileCount), window_(window), heldBytes_(heldBytes) {}
+    : fileCount_(fileCount), slots_(std::max<std::size_t>(1, std::min(window, fileCount))),
+      heldBytes_(heldBytes), firstFailure_(fileCount) {}
+
+void FileReports::hold(File& report, std::size_t bytes) {
+    report.bytes += bytes;
+    mostHeld_ = std::max(mostHeld_, report.bytes);
+}
 
 bool FileReports::printerShouldWake() const {
-    if (printing_ >= files_.size())
+    if (printing_ >= fileCount_)
         return false;
-    const File& head = files_[printing_];
+    const File& head = slot(printing_);
     if (!head.finished)
         return head.bytes >= heldBytes_; // a long file's output is written as it comes
-    if (stopped_ || waitingWorkers_ > 0 || nextToTake_ >= files_.size())
+    if (stopped_ || waitingWorkers_ > 0 || nextToTake_ >= fileCount_ || nextToTake_ > firstFailure_)
         return true;
     std::size_t run = 0;
-    for (std::size_t file = printing_; file < files_.size() && files_[file].finished; ++file) {
-        if (++run >= kFinishedRun || run >= window_)
+    for (std::size_t file = printing_; file < fileCount_ && slot(file).finished; ++file) {
+        if (++run >= kFinishedRun || run >= slots_.size())
             return true;
     }
     return false;
@@ -45,58 +53,76 @@ void FileReports::wakeWaitingWorkers() {
 std::size_t FileReports::takeFile() {
     std::unique_lock<std::mutex> lock(mutex_);
     waitAsWorker(lock, [&] {
-        return stopped_ || nextToTake_ >= files_.size() || nextToTake_ < printing_ + window_;
+        return stopped_ || nextToTake_ >= fileCount_ || nextToTake_ > firstFailure_ ||
+               nextToTake_ < printing_ + slots_.size();
     });
-    if (stopped_ || nextToTake_ >= files_.size())
-        return files_.size();
+    if (stopped_ || nextToTake_ >= fileCount_ || nextToTake_ > firstFailure_)
+        return fileCount_;
     return nextToTake_++;
 }
 
 void FileReports::add(std::size_t file, Piece piece) {
     std::unique_lock<std::mutex> lock(mutex_);
-    waitAsWorker(lock,
-                 [&] { return stopped_ || file == printing_ || files_[file].bytes < heldBytes_; });
-    if (stopped_)
+    File& report = slot(file);
+    waitAsWorker(lock, [&] { return isAbandoned(file) || report.bytes < heldBytes_; });
+    if (isAbandoned(file))
         throw Stopped();
-    files_[file].bytes += piece.text.size();
-    files_[file].pieces.push_back(std::move(piece));
+    hold(report, piece.text.size());
+    report.pieces.push_back(std::move(piece));
     if (file == printing_ && printerShouldWake())
         printerWakes_.notify_one();
 }
 
 void FileReports::addReport(std::size_t file, std::string report) {
     const std::lock_guard<std::mutex> lock(mutex_);
-    if (stopped_)
+    if (isAbandoned(file))
         return;
-    files_[file].bytes += report.size();
-    files_[file].pieces.push_back({Piece::kFailedCheck, std::move(report)});
+    File& held = slot(file);
+    hold(held, report.size());
+    held.pieces.push_back({Piece::kFailedCheck, std::move(report)});
     if (file == printing_ && printerShouldWake())
         printerWakes_.notify_one();
 }
 
 void FileReports::finish(std::size_t file, std::uint32_t defects, std::exception_ptr failure) {
     const std::lock_guard<std::mutex> lock(mutex_);
-    File& finished = files_[file];
+    File& finished = slot(file);
     finished.finished = true;
     finished.defects = defects;
+    if (failure && file < firstFailure_) {
+        firstFailure_ = file;
+        wakeWaitingWorkers(); // those of later files stop
+    }
     finished.failure = std::move(failure);
     if (printerShouldWake())
         printerWakes_.notify_one();
 }
 
+bool FileReports::abandoned(std::size_t file) const {
+    return isAbandoned(file);
+}
+
 bool FileReports::takePieces(std::size_t file, std::vector<Piece>& pieces) {
     pieces.clear();
     std::unique_lock<std::mutex> lock(mutex_);
-    File& report = files_[file];
+    File& report = slot(file);
     printerWakes_.wait(lock, [&] { return !report.pieces.empty() || report.finished; });
     if (report.pieces.empty())
         return false;
-    for (Piece& piece : report.pieces)
+    for (Piece& piece : report.pieces) {
+        report.taken += piece.text.size();
         pieces.push_back(std::move(piece));
+    }
     report.pieces.clear();
-    report.bytes = 0;
-    wakeWaitingWorkers(); // one may wait for room
     return true;
+}
+
+void FileReports::written(std::size_t file) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    File& report = slot(file);
+    report.bytes -= report.taken;
+    report.taken = 0;
+    wakeWaitingWorkers(); // one may wait for room
 }
 
 std::uint32_t FileReports::outcome(std::size_t file) {
@@ -104,8 +130,8 @@ std::uint32_t FileReports::outcome(std::size_t file) {
     std::uint32_t defects = 0;
     {
         const std::lock_guard<std::mutex> lock(mutex_);
-        failure = files_[file].failure;
-        defects = files_[file].defects;
+        failure = slot(file).failure;
+        defects = slot(file).defects;
     }
     if (failure)
         std::rethrow_exception(failure);
@@ -115,7 +141,7 @@ std::uint32_t FileReports::outcome(std::size_t file) {
 void FileReports::printed(std::size_t file) {
     const std::lock_guard<std::mutex> lock(mutex_);
     printing_ = file + 1;
-    files_[file] = File();
+    slot(file) = File();
     wakeWaitingWorkers();
 }
 
@@ -124,6 +150,11 @@ void FileReports::stop() {
     stopped_ = true;
     printerWakes_.notify_all();
     workersWake_.notify_all();
+}
+
+std::size_t FileReports::mostHeld() const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return mostHeld_;
 }
 
 } // namespace app

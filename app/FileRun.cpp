@@ -5,14 +5,14 @@
 #include "util/AssertionReporter.h"
 
 #include <algorithm>
-#include <thread>
+#include <system_error>
 
 namespace app {
 namespace {
 
 /// How many files beyond the one being printed each worker may be ahead (a long file at the
 /// head must not stall the others: fewer than about thirty made the JDK's run slower), and
-/// how much text a file that is not being printed may hold before its worker waits.
+/// how much text of a file may wait to be written before its worker waits.
 constexpr std::size_t kFilesAheadPerWorker = 32;
 constexpr std::size_t kHeldBytesPerFile = 256 * 1024;
 
@@ -33,16 +33,30 @@ class ReportChannel : public OutputChannel {
     std::size_t file_;
 };
 
+/// A file's analysis is not wanted once its output can never be printed.
+class AbandonedFile : public StopRequest {
+  public:
+    AbandonedFile(const FileReports& reports, std::size_t file) : reports_(reports), file_(file) {}
+    bool requested() const override { return reports_.abandoned(file_); }
+
+  private:
+    const FileReports& reports_;
+    std::size_t file_;
+};
+
 void work(FileReports& reports, const std::vector<std::string>& files,
-          const FileAnalysis& analysis) {
+          const FileWork& analysis) {
     for (std::size_t file = reports.takeFile(); file < files.size(); file = reports.takeFile()) {
         util::divertReportsOfThisThread(
             [&reports, file](std::string report) { reports.addReport(file, std::move(report)); });
         ReportChannel channel(reports, file);
+        const AbandonedFile abandoned(reports, file);
         try {
-            const std::uint32_t defects = analysis.analyse(files[file], channel);
+            const std::uint32_t defects = analysis.analyse(files[file], channel, &abandoned);
             reports.finish(file, defects, nullptr);
         } catch (const FileReports::Stopped&) {
+            break;
+        } catch (const AnalysisStopped&) {
             break;
         } catch (...) {
             // Raised again by the printing side when it reaches this file.
@@ -52,16 +66,19 @@ void work(FileReports& reports, const std::vector<std::string>& files,
     util::divertReportsOfThisThread(nullptr);
 }
 
-/// The workers of one run: stopped and joined however the printing side ends.
+/// The workers of one run, as many as the system would make of those asked for: stopped and
+/// joined however the printing side ends.
 class Workers {
   public:
-    Workers(unsigned count, FileReports& reports, const std::vector<std::string>& files,
-            const FileAnalysis& analysis)
+    Workers(unsigned count, const ThreadStarter& startThread, FileReports& reports,
+            const std::vector<std::string>& files, const FileWork& analysis)
         : reports_(reports) {
         try {
             for (unsigned i = 0; i < count; ++i)
-                threads_.emplace_back(work, std::ref(reports), std::cref(files),
-                                      std::cref(analysis));
+                threads_.push_back(
+                    startThread([&reports, &files, &analysis] { work(reports, files, analysis); }));
+        } catch (const std::system_error&) {
+            // Fewer threads than hoped (a limit on processes or threads): those made will do.
         } catch (...) {
             stopAndJoin();
             throw;
@@ -71,21 +88,32 @@ class Workers {
     Workers(const Workers&) = delete;
     Workers& operator=(const Workers&) = delete;
 
+    std::size_t count() const { return threads_.size(); }
+
   private:
     void stopAndJoin() {
         reports_.stop();
         for (std::thread& thread : threads_)
             thread.join();
+        threads_.clear();
     }
 
     FileReports& reports_;
     std::vector<std::thread> threads_;
 };
 
-std::uint32_t analyseInParallel(const std::vector<std::string>& files, const FileAnalysis& analysis,
-                                OutputChannel& result, std::string& activity, unsigned workers) {
-    FileReports reports(files.size(), kFilesAheadPerWorker * workers, kHeldBytesPerFile);
-    const Workers running(workers, reports, files, analysis);
+std::uint32_t analyseOneByOne(const std::vector<std::string>& files, const FileWork& analysis,
+                              OutputChannel& result, std::string& activity) {
+    std::uint32_t defects = 0;
+    for (const std::string& name : files) {
+        activity = activityOf(name);
+        defects += analysis.analyse(name, result);
+    }
+    return defects;
+}
+
+std::uint32_t printInOrder(FileReports& reports, const std::vector<std::string>& files,
+                           OutputChannel& result, std::string& activity) {
     std::uint32_t defects = 0;
     std::vector<FileReports::Piece> pieces;
     for (std::size_t file = 0; file < files.size(); ++file) {
@@ -97,6 +125,7 @@ std::uint32_t analyseInParallel(const std::vector<std::string>& files, const Fil
                 else
                     util::publishReport(piece.text);
             }
+            reports.written(file);
         }
         defects += reports.outcome(file);
         reports.printed(file);
@@ -106,23 +135,30 @@ std::uint32_t analyseInParallel(const std::vector<std::string>& files, const Fil
 
 } // namespace
 
+std::thread startWorkerThread(std::function<void()> work) {
+    return platform::startThreadWithoutInterrupts(std::move(work));
+}
+
 unsigned workerCount(std::size_t fileCount) {
     if constexpr (RunProfile::kEnabled)
         return 1;
-    const std::size_t processors = platform::availableProcessors();
-    return static_cast<unsigned>(std::max<std::size_t>(1, std::min(processors, fileCount)));
+    const unsigned processors = platform::availableProcessors();
+    const unsigned wanted = static_cast<unsigned>(
+        std::min<std::size_t>(processors, std::max<std::size_t>(1, fileCount)));
+    // Each worker holds one file open at a time: a low limit on open files allows fewer.
+    return std::max(1u, std::min(wanted, platform::openableFiles(wanted)));
 }
 
-std::uint32_t analyseFiles(const std::vector<std::string>& files, const FileAnalysis& analysis,
-                           OutputChannel& result, std::string& activity, unsigned workers) {
-    if (workers > 1)
-        return analyseInParallel(files, analysis, result, activity, workers);
-    std::uint32_t defects = 0;
-    for (const std::string& name : files) {
-        activity = activityOf(name);
-        defects += analysis.analyse(name, result);
-    }
-    return defects;
+std::uint32_t analyseFiles(const std::vector<std::string>& files, const FileWork& analysis,
+                           OutputChannel& result, std::string& activity, unsigned workers,
+                           const ThreadStarter& startThread) {
+    if (workers <= 1)
+        return analyseOneByOne(files, analysis, result, activity);
+    FileReports reports(files.size(), kFilesAheadPerWorker * workers, kHeldBytesPerFile);
+    const Workers running(workers, startThread, reports, files, analysis);
+    if (running.count() == 0)
+        return analyseOneByOne(files, analysis, result, activity);
+    return printInOrder(reports, files, result, activity);
 }
 
 } // namespace app

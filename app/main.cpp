@@ -24,6 +24,7 @@ int outputLost(const util::OutputFailure& failure) {
 
 int main(int argc, char** argv) {
     platform::installInterruptHandling();
+    platform::limitHeapsUnderAddressSpaceLimit();
     try {
         if (argc == 1) {
             util::writeStandardOutput(

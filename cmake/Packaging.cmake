@@ -1,19 +1,19 @@
-# Installation of the three programs, their manual pages and the README; CPack builds a Debian
+# Installation of the programs, their manual pages and the README; CPack builds a Debian
 # package on Linux (cpack -G DEB) and a zip on Windows (cpack -G ZIP).
 
 if(WIN32)
-  # The zip holds the three programs and the README side by side.
-  install(TARGETS quarvel quarvel-report quarvel-lsp RUNTIME DESTINATION .)
+  # The zip holds the programs and the README side by side.
+  install(TARGETS quarvel quarvel-report quarvel-scan quarvel-lsp RUNTIME DESTINATION .)
   install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
   set(CPACK_STRIP_FILES TRUE)
 else()
   include(GNUInstallDirs)
-  install(TARGETS quarvel quarvel-report quarvel-lsp RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS quarvel quarvel-report quarvel-scan quarvel-lsp RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   # Installed programs are stripped as Debian strips them: symbols, and the sections that
   # only name the compiler.
-  foreach(program quarvel quarvel-report quarvel-lsp)
+  foreach(program quarvel quarvel-report quarvel-scan quarvel-lsp)
     install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded
       --remove-section=.comment --remove-section=.note
       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\")")
@@ -21,7 +21,7 @@ else()
 
   # Manual pages carry the version; Debian wants them compressed, without a time stamp.
   set(man_pages)
-  foreach(page quarvel quarvel-report quarvel-lsp)
+  foreach(page quarvel quarvel-report quarvel-scan quarvel-lsp)
     configure_file(${CMAKE_SOURCE_DIR}/man/${page}.1.in ${CMAKE_BINARY_DIR}/man/${page}.1 @ONLY)
     add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/man/${page}.1.gz
       COMMAND gzip -9 -n -c ${CMAKE_BINARY_DIR}/man/${page}.1 > ${CMAKE_BINARY_DIR}/man/${page}.1.gz
@@ -54,6 +54,10 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "checks Java sources against 42 numbered c
 set(CPACK_PACKAGE_DESCRIPTION "Quarvel checks Java source files against 42 numbered coding
 rules and prints one line per defect, then a summary. It reads whole code bases
 quickly and any bytes without failing.
+.
+quarvel-scan checks a project's tree: it leaves out what git ignores, keeps
+going past a file it cannot read, reports only new defects against a baseline or
+a git revision, and writes reports for CI platforms in one run.
 .
 quarvel-report turns a run's output into SARIF, Checkstyle XML, GitLab Code
 Quality JSON, the compilers' file:line form or GitHub Actions annotations, and

@@ -69,11 +69,10 @@ bool isEntryOf(std::string_view line, const std::string& key) {
 }
 
 std::optional<toml::table> parsed(std::string_view text) {
-    try {
-        return toml::parse(text);
-    } catch (const toml::parse_error&) {
+    toml::parse_result result = toml::parse(text);
+    if (!result)
         return std::nullopt;
-    }
+    return std::move(result).table();
 }
 
 ByteEdit proposedEdit(std::string_view text, const std::string& key, const std::string& entry,

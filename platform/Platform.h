@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 
 /// The few operating-system services the program needs, one implementation per system.
 namespace platform {
@@ -31,7 +33,9 @@ constexpr int kNotARegularFile = -20001;
 void setNotARegularFileError();
 
 /// Writes every byte to standard output, going on after partial writes and interrupted
-/// calls. Returns 0, or the C runtime's error number when the system refuses the bytes.
+/// calls, but no further than the end of the line under way once the process is to end (see
+/// installInterruptHandling). Returns 0, or the C runtime's error number when the system
+/// refuses the bytes.
 int writeStandardOutput(const char* data, std::size_t size);
 
 /// From now on standard input and output carry bytes unchanged: no line-end translation
@@ -55,20 +59,35 @@ bool isBrokenPipe(int errorNumber);
 /// The exit status of a run whose reader went away: that of a process that SIGPIPE ended.
 int brokenPipeExitStatus();
 
-/// From now on an interrupt (SIGINT or SIGTERM; Ctrl+C or Ctrl+Break on a Windows console)
-/// ends the process at once with status 128 plus the signal's number (130 for an interrupt,
-/// 143 for a termination request), except while output is being written: then the process
-/// ends as soon as that output is written whole, so a line is never cut. A signal that the
-/// process was started ignoring stays ignored.
+/// From now on an interrupt or a request to end (SIGINT, SIGTERM, SIGHUP, SIGQUIT; Ctrl+C or
+/// Ctrl+Break on a Windows console) ends the process with status 128 plus the signal's number
+/// (130, 143, 129, 131; 130 on Windows): at once while no output is being written; while it
+/// is, once the line under way is written, which never begins another line and gets a
+/// quarter of a second at most (a reader that stalls does not keep the process alive). A
+/// second signal ends the process at once. A signal that the process was started ignoring
+/// stays ignored.
 void installInterruptHandling();
 
 /// Marks the output under way (see installInterruptHandling).
 void beginOutput();
 void endOutput();
 
+/// Starts a thread that runs the function and never receives the signals of
+/// installInterruptHandling, which are left to the thread that writes the output. Throws
+/// std::system_error when the system cannot make a thread.
+std::thread startThreadWithoutInterrupts(std::function<void()> run);
+
+/// Under a limit on address space (ulimit -v), makes all threads allocate from one heap
+/// instead of a heap each, whose reservations would exhaust the limit.
+void limitHeapsUnderAddressSpaceLimit();
+
 /// The processors this process may run on: those its affinity allows, fewer when a
 /// container's processor quota allows less; at least 1.
 unsigned availableProcessors();
+
+/// How many more files, up to `wanted`, the process could have open at once now (a limit on
+/// open files, ulimit -n, may allow fewer).
+unsigned openableFiles(unsigned wanted);
 
 /// The current working directory followed by the path separator, or nullopt on failure
 /// (the reason is then in lastErrorCode()).

@@ -46,14 +46,33 @@ std::optional<std::string> systemErrorText(int errorCode) {
     return text;
 }
 
+namespace {
+constexpr int kInterruptStatus = 130; // as after SIGINT elsewhere
+/// How long the line under way may take to be written after an interrupt.
+constexpr DWORD kGraceMilliseconds = 250;
+std::atomic<int> outputUnderWay{0};
+std::atomic<int> interrupted{0};
+/// Whether everything written so far ends with a line feed; only the writing thread sets it.
+std::atomic<bool> atLineStart{true};
+} // namespace
+
 int writeStandardOutput(const char* data, std::size_t size) {
     // _write in text mode turns each line feed into carriage return and line feed, as the
     // console expects.
     while (size > 0) {
-        const unsigned chunk = static_cast<unsigned>(std::min<std::size_t>(size, 1 << 30));
-        const int written = _write(1, data, chunk);
+        std::size_t limit = std::min<std::size_t>(size, 1 << 30);
+        if (interrupted.load() != 0) {
+            // Ending: the line under way is finished, nothing after it is begun.
+            if (atLineStart.load())
+                ExitProcess(kInterruptStatus);
+            if (const void* lineEnd = std::memchr(data, '\n', limit))
+                limit = static_cast<std::size_t>(static_cast<const char*>(lineEnd) - data) + 1;
+        }
+        const int written = _write(1, data, static_cast<unsigned>(limit));
         if (written < 0)
             return errno;
+        if (written > 0)
+            atLineStart.store(data[written - 1] == '\n');
         data += written;
         size -= static_cast<std::size_t>(written);
     }
@@ -85,20 +104,16 @@ int brokenPipeExitStatus() {
 }
 
 namespace {
-constexpr int kInterruptStatus = 130; // as after SIGINT elsewhere
-std::atomic<int> outputUnderWay{0};
-std::atomic<int> interrupted{0};
-
 BOOL WINAPI onConsoleEvent(DWORD event) {
     if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT)
         return FALSE;
-    if (outputUnderWay.load() == 0)
+    // A second interrupt, or one that comes while nothing is being written, ends at once.
+    if (outputUnderWay.load() == 0 || interrupted.exchange(1) != 0)
         ExitProcess(kInterruptStatus);
-    // The writing thread ends the process when its output is written.
-    interrupted.store(1);
-    if (outputUnderWay.load() == 0)
-        ExitProcess(kInterruptStatus);
-    return TRUE;
+    // The writing thread finishes its line and ends the process; a reader that stalls gets
+    // the grace period and no more (this handler runs on a thread of its own).
+    Sleep(kGraceMilliseconds);
+    ExitProcess(kInterruptStatus);
 }
 } // namespace
 
@@ -116,6 +131,12 @@ void endOutput() {
         ExitProcess(kInterruptStatus);
 }
 
+std::thread startThreadWithoutInterrupts(std::function<void()> run) {
+    return std::thread(std::move(run)); // console events come on a thread of their own
+}
+
+void limitHeapsUnderAddressSpaceLimit() {}
+
 unsigned availableProcessors() {
     DWORD_PTR process = 0;
     DWORD_PTR system = 0;
@@ -125,6 +146,10 @@ unsigned availableProcessors() {
             ++processors;
     }
     return processors == 0 ? 1 : processors;
+}
+
+unsigned openableFiles(unsigned wanted) {
+    return wanted; // the C runtime allows hundreds of open files; nothing lowers that
 }
 
 std::optional<std::string> currentDirectoryWithSeparator() {

@@ -4,6 +4,21 @@
 
 namespace report {
 
+namespace {
+/// Checkstyle's severities: error, warning, info.
+std::string_view checkstyleSeverity(products::quarvel::rule::Level level) {
+    switch (level) {
+    case products::quarvel::rule::Level::kError:
+        return "error";
+    case products::quarvel::rule::Level::kWarning:
+        return "warning";
+    case products::quarvel::rule::Level::kNote:
+        return "info";
+    }
+    return "warning";
+}
+} // namespace
+
 CheckstyleWriter::CheckstyleWriter(ByteSink& out, const ToolInfo& tool) : out_(out), tool_(tool) {}
 
 void CheckstyleWriter::onStart(const RunStart& start) {
@@ -26,7 +41,9 @@ void CheckstyleWriter::onDefect(const DefectLine& defect) {
     }
     out_.write("<error line=\"");
     out_.writeNumber(defect.line);
-    out_.write("\" severity=\"warning\" message=\"");
+    out_.write("\" severity=\"");
+    out_.write(checkstyleSeverity(defect.level));
+    out_.write("\" message=\"");
     writeXmlAttributeText(out_, defect.message);
     out_.write("\" source=\"quarvel.");
     out_.writeNumber(defect.rule->number);

@@ -12,6 +12,19 @@ void CodeClimateWriter::onStart(const RunStart&) {
 
 namespace {
 constexpr std::string_view kFieldEnd("", 1); // a zero byte between the hashed fields
+
+/// Code Quality's severities: info, minor, major, critical, blocker.
+std::string_view codeClimateSeverity(products::quarvel::rule::Level level) {
+    switch (level) {
+    case products::quarvel::rule::Level::kError:
+        return "major";
+    case products::quarvel::rule::Level::kWarning:
+        return "minor";
+    case products::quarvel::rule::Level::kNote:
+        return "info";
+    }
+    return "minor";
+}
 } // namespace
 
 void CodeClimateWriter::startFile(std::string_view fileName) {
@@ -33,15 +46,18 @@ std::uint32_t CodeClimateWriter::occurrence(const DefectLine& defect) {
 void CodeClimateWriter::onDefect(const DefectLine& defect) {
     if (!inFile_ || defect.fileName != fileName_)
         startFile(defect.fileName);
-    const std::string count = std::to_string(occurrence(defect));
     const std::string number = std::to_string(defect.rule->number);
-    const std::string fingerprint = Fingerprint(fileFingerprint_)
-                                        .add(number)
-                                        .add(kFieldEnd)
-                                        .add(defect.message)
-                                        .add(kFieldEnd)
-                                        .add(count)
-                                        .hex();
+    std::string fingerprint(defect.fingerprint);
+    if (fingerprint.empty()) {
+        const std::string count = std::to_string(occurrence(defect));
+        fingerprint = Fingerprint(fileFingerprint_)
+                          .add(number)
+                          .add(kFieldEnd)
+                          .add(defect.message)
+                          .add(kFieldEnd)
+                          .add(count)
+                          .hex();
+    }
     out_.write(anyIssue_ ? ",\n" : "\n");
     anyIssue_ = true;
     out_.write("{\"description\": ");
@@ -52,7 +68,9 @@ void CodeClimateWriter::onDefect(const DefectLine& defect) {
     out_.write(defect.rule->name);
     out_.write("\", \"fingerprint\": \"");
     out_.write(fingerprint);
-    out_.write("\", \"severity\": \"minor\", \"location\": {\"path\": ");
+    out_.write("\", \"severity\": \"");
+    out_.write(codeClimateSeverity(defect.level));
+    out_.write("\", \"location\": {\"path\": ");
     out_.write(pathJson_);
     out_.write(", \"lines\": {\"begin\": ");
     out_.writeNumber(defect.line);

@@ -10,10 +10,11 @@
 
 namespace report {
 
-/// GitLab's Code Quality report: a JSON array with one issue per defect. An issue's
-/// fingerprint hashes the file, the rule, the message and how many defects of the same rule
-/// and message come before it in the file, not the line: it stays the same across runs, and
-/// when lines above the defect come or go.
+/// GitLab's Code Quality report: a JSON array with one issue per defect, its severity from
+/// the defect's level. An issue's fingerprint is the defect's own when it has one; otherwise
+/// it hashes the file, the rule, the message and how many defects of the same rule and
+/// message come before it in the file, not the line: it stays the same across runs, and when
+/// lines above the defect come or go.
 class CodeClimateWriter : public RunListener {
   public:
     explicit CodeClimateWriter(ByteSink& out);

@@ -62,7 +62,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
             const auto file = optionValue(arguments, at, kOutputOption);
             if (!file || file->empty())
                 return failure("--output needs a file name");
-            options.output = std::string(*file);
+            options.output = *file == "-" ? "" : std::string(*file); // "./-" names a file "-"
         } else {
             return failure("unknown option \"" + std::string(argument) + "\"");
         }
@@ -76,7 +76,7 @@ std::string usageText() {
            "\n"
            "Reads the output of a quarvel run from INPUT, or from standard input when INPUT\n"
            "is missing or \"-\", and writes its defects as a report for other tools, to FILE\n"
-           "or to standard output:\n"
+           "or to standard output (when FILE is missing or \"-\"):\n"
            "  quarvel -projects all.jnt | quarvel-report --format sarif --output quarvel.sarif\n"
            "\n"
            "Formats:\n"
@@ -88,17 +88,22 @@ std::string usageText() {
            "  github       GitHub Actions workflow commands (annotations)\n"
            "\n"
            "Options:\n"
+           "  --output FILE      write the report beside FILE, and put it in FILE's place\n"
+           "                     at the end; FILE is never the input\n"
            "  --fail-on-defects  exit with status 3 when the run reported any defect\n"
            "  --help             print this text\n"
            "  --version          print the version\n"
            "\n"
            "Exit status:\n"
-           "  0  the run ended normally (with or without defects)\n"
-           "  1  the run failed, did not finish, or the input is not the output of a run;\n"
-           "     or the input or the report could not be read or written. The report of\n"
-           "     what was found is written all the same.\n"
-           "  2  the command line of quarvel-report is wrong\n"
-           "  3  with --fail-on-defects: the run ended normally and reported defects\n";
+           "  0    the run ended normally (with or without defects)\n"
+           "  1    the run failed, did not finish, or the input is not the output of a run;\n"
+           "       or the input or the report could not be read or written. The report of\n"
+           "       what was found is written all the same, except that FILE keeps what it\n"
+           "       held when the input could not be read or is no run at all.\n"
+           "  2    the command line of quarvel-report is wrong, or the report would be\n"
+           "       written over its input\n"
+           "  3    with --fail-on-defects: the run ended normally and reported defects\n"
+           "  141  the reader of the report went away (as after SIGPIPE)\n";
 }
 
 } // namespace report

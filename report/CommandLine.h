@@ -12,7 +12,7 @@ namespace report {
 struct Options {
     Format format = Format::kGnu;
     std::string input;  ///< empty for standard input
-    std::string output; ///< empty for standard output
+    std::string output; ///< empty for standard output (given as "-" or not at all)
     bool failOnDefects = false;
 };
 

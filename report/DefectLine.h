@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/RuleCatalogue.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 #include <cstdint>
 #include <optional>
@@ -8,12 +9,19 @@
 
 namespace report {
 
-/// One defect line of a run, split into its parts; the views point into the line.
+/// One defect of a run, split into its parts; the views point into the run's text.
 struct DefectLine {
     std::string_view fileName;
     std::int32_t line;
     const products::quarvel::rule::RuleInfo* rule;
     std::string_view message;
+    /// How serious it is in this run; quarvel's own output makes every defect a warning.
+    products::quarvel::rule::Level level = products::quarvel::rule::Level::kWarning;
+    /// The defect's identity from run to run (32 hex digits), when the producer knows one;
+    /// empty otherwise.
+    std::string_view fingerprint = {};
+    /// How it compares with a baseline ("new"), when the run was given one; empty otherwise.
+    std::string_view baselineState = {};
 };
 
 /// Splits a line (without its line end) of the form FILE ":" LINE " Rule(" NUMBER ") "

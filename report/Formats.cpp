@@ -35,10 +35,11 @@ std::string formatNames() {
     return names;
 }
 
-std::unique_ptr<RunListener> makeWriter(Format format, ByteSink& out, const ToolInfo& tool) {
+std::unique_ptr<RunListener> makeWriter(Format format, ByteSink& out, const ToolInfo& tool,
+                                        const RunSettings& settings) {
     switch (format) {
     case Format::kSarif:
-        return std::make_unique<SarifWriter>(out, tool);
+        return std::make_unique<SarifWriter>(out, tool, settings);
     case Format::kCheckstyle:
         return std::make_unique<CheckstyleWriter>(out, tool);
     case Format::kCodeClimate:

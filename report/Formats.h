@@ -19,6 +19,7 @@ std::optional<Format> formatNamed(std::string_view name);
 /// The names of all formats, separated by ", ", for messages.
 std::string formatNames();
 
-std::unique_ptr<RunListener> makeWriter(Format format, ByteSink& out, const ToolInfo& tool);
+std::unique_ptr<RunListener> makeWriter(Format format, ByteSink& out, const ToolInfo& tool,
+                                        const RunSettings& settings = {});
 
 } // namespace report

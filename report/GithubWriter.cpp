@@ -47,8 +47,24 @@ void writeGithubProperty(ByteSink& out, std::string_view text) {
 
 GithubWriter::GithubWriter(ByteSink& out) : out_(out) {}
 
+namespace {
+/// The workflow command that shows a defect of this level.
+std::string_view commandFor(products::quarvel::rule::Level level) {
+    switch (level) {
+    case products::quarvel::rule::Level::kError:
+        return "::error";
+    case products::quarvel::rule::Level::kWarning:
+        return "::warning";
+    case products::quarvel::rule::Level::kNote:
+        return "::notice";
+    }
+    return "::warning";
+}
+} // namespace
+
 void GithubWriter::onDefect(const DefectLine& defect) {
-    out_.write("::warning file=");
+    out_.write(commandFor(defect.level));
+    out_.write(" file=");
     writeGithubProperty(out_, defect.fileName);
     out_.write(",line=");
     out_.writeNumber(defect.line);
@@ -64,6 +80,14 @@ void GithubWriter::onDefect(const DefectLine& defect) {
 void GithubWriter::onAssertion(std::string_view report) {
     out_.write("::warning title=Quarvel internal check failed::");
     writeGithubData(out_, report);
+    out_.put('\n');
+}
+
+void GithubWriter::onFileProblem(std::string_view fileName, std::string_view reason) {
+    out_.write("::error file=");
+    writeGithubProperty(out_, fileName);
+    out_.write(",title=Quarvel could not analyse the file::");
+    writeGithubData(out_, reason);
     out_.put('\n');
 }
 

@@ -7,14 +7,16 @@
 
 namespace report {
 
-/// GitHub Actions workflow commands: a warning per defect, shown on the file and line; a run
-/// that did not end normally as an error, and failed internal checks as warnings.
+/// GitHub Actions workflow commands: an error, a warning or a notice per defect by its level,
+/// shown on the file and line; a file that could not be analysed and a run that did not end
+/// normally as errors, and failed internal checks as warnings.
 class GithubWriter : public RunListener {
   public:
     explicit GithubWriter(ByteSink& out);
     void onStart(const RunStart&) override {}
     void onDefect(const DefectLine& defect) override;
     void onAssertion(std::string_view report) override;
+    void onFileProblem(std::string_view fileName, std::string_view reason) override;
     void onEnd(const RunOutcome& outcome) override;
 
   private:

@@ -5,7 +5,7 @@
 
 namespace report {
 
-/// The form compilers use, which editors and problem matchers read:
+/// The form compilers use, which editors and problem matchers read, with the defect's level:
 /// File.java:12: warning: Empty catch block. [1006]
 class GnuWriter : public RunListener {
   public:

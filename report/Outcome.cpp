@@ -14,6 +14,8 @@ std::string outcomeTitle(const RunOutcome& outcome) {
         return "Not the output of a Quarvel run";
     case RunEnd::kUsageOnly:
         return "Quarvel analysed nothing";
+    case RunEnd::kPartial:
+        return "Quarvel could not analyse every file";
     }
     return "";
 }
@@ -32,6 +34,8 @@ std::string outcomeMessage(const RunOutcome& outcome) {
     case RunEnd::kUsageOnly:
         return "The quarvel run analysed nothing: it printed its usage text (no -files or "
                "-projects, or -help).";
+    case RunEnd::kPartial:
+        return outcome.detail;
     }
     return "";
 }

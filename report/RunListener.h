@@ -24,6 +24,7 @@ enum class RunEnd {
     kUnfinished, ///< it stops before the summary: the program crashed or was stopped
     kNotARun,    ///< it is not what quarvel prints, or it was changed
     kUsageOnly,  ///< quarvel printed its usage text and analysed nothing
+    kPartial,    ///< some files could not be analysed; the others were
 };
 
 struct RunOutcome {
@@ -31,6 +32,8 @@ struct RunOutcome {
     /// The failure message for kFailed; otherwise what was found wrong, for a person.
     std::string detail;
     std::uint64_t defects;
+    /// Defects found but not given to this report (it takes a limited number).
+    std::uint64_t leftOut = 0;
 };
 
 /// Receives a run's content as it is read: onStart first, then the defects and the reports
@@ -42,6 +45,8 @@ class RunListener {
     virtual void onDefect(const DefectLine& defect) = 0;
     /// A failed internal check that the run reported and went on after.
     virtual void onAssertion(std::string_view report) = 0;
+    /// A file that could not be analysed, and why; the run went on with the others.
+    virtual void onFileProblem(std::string_view /*fileName*/, std::string_view /*reason*/) {}
     virtual void onEnd(const RunOutcome& outcome) = 0;
 };
 

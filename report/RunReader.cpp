@@ -18,6 +18,9 @@ constexpr std::string_view kSeconds = " seconds";
 
 /// Longer lines are not kept whole; no defect line of a real run comes near.
 constexpr std::size_t kMaxLineBytes = 1 << 20;
+/// A longer first line, its line end apart, is no banner (quarvel's is under a hundred
+/// bytes): an input without line feeds is refused after this many bytes, not read to its end.
+constexpr std::size_t kMaxBannerBytes = 1024;
 /// How much of a failure message or an internal check's report is kept.
 constexpr std::size_t kMaxKeptBytes = 64 * 1024;
 /// How much of an unexpected line a message quotes.
@@ -80,17 +83,43 @@ void appendKept(std::string& kept, std::string_view text) {
     if (kept.size() < kMaxKeptBytes)
         kept.append(text.substr(0, kMaxKeptBytes - kept.size()));
 }
+
+/// Why a first line, or its start so far, cannot be quarvel's first line; nullopt while it
+/// may be. Once a start has a fault, every longer one has the same.
+std::optional<std::string> firstLineFault(std::string_view line) {
+    if (startsWith(line, kHintStart))
+        return "quarvel was started without arguments and printed its hint";
+    if (!startsWith(line, kBannerStart) && !startsWith(kBannerStart, line) &&
+        !startsWith(kHintStart, line))
+        return "it does not begin with quarvel's banner";
+    // The Windows build's line end is CR LF.
+    if (line.size() > kMaxBannerBytes + (endsWith(line, "\r") ? 1 : 0))
+        return "its first line is not quarvel's banner";
+    return std::nullopt;
+}
 } // namespace
 
 RunReader::RunReader(RunListener& listener) : listener_(listener) {}
 
+bool RunReader::wantsMore() const {
+    return state_ != State::kRejected && state_ != State::kCutShort;
+}
+
 void RunReader::feed(std::string_view bytes) {
     if (!bytes.empty())
         anyInput_ = true;
-    while (!bytes.empty() && state_ != State::kRejected && state_ != State::kCutShort) {
+    while (!bytes.empty() && wantsMore()) {
         const std::size_t lineFeed = bytes.find('\n');
         if (lineFeed == std::string_view::npos) {
             keepPartial(bytes);
+            // What is no run shows in its first bytes: do not wait for a line feed that may
+            // never come.
+            if (state_ == State::kFirstBannerLine) {
+                if (auto fault = firstLineFault(partial_)) {
+                    reject(std::move(*fault));
+                    partial_.clear();
+                }
+            }
             return;
         }
         if (partial_.empty() && !partialOverlong_) {
@@ -115,8 +144,13 @@ void RunReader::keepPartial(std::string_view bytes) {
 
 void RunReader::takeLine(std::string_view line, bool ended, bool overlong) {
     ++lineNumber_;
-    if (state_ == State::kFirstBannerLine)
+    if (state_ == State::kFirstBannerLine) {
+        if (auto fault = firstLineFault(line)) {
+            reject(std::move(*fault));
+            return;
+        }
         crlf_ = ended && endsWith(line, "\r");
+    }
     // The Windows build's console ends lines with CR LF; a message of the system may add a
     // carriage return of its own.
     while (crlf_ && endsWith(line, "\r"))
@@ -171,10 +205,8 @@ void RunReader::takeLine(std::string_view line, bool ended, bool overlong) {
 }
 
 void RunReader::takeFirstBannerLine(std::string_view line, bool ended) {
-    if (startsWith(line, kHintStart)) {
-        reject("quarvel was started without arguments and printed its hint");
-        return;
-    }
+    // firstLineFault() has passed the line: it is the start of the banner or of the hint, or
+    // the banner's first line.
     if (!startsWith(line, kBannerStart)) {
         reject("it does not begin with quarvel's banner");
         return;

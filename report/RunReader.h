@@ -21,6 +21,9 @@ class RunReader {
   public:
     explicit RunReader(RunListener& listener);
     void feed(std::string_view bytes);
+    /// False once the rest of the input cannot change how it ends: it is no run (known from
+    /// its first line at the latest), or it was taken as cut short. Feeding more does nothing.
+    bool wantsMore() const;
     /// The input has ended: decides how the run ended, tells the listener, and returns it.
     RunOutcome finish();
 

@@ -18,6 +18,10 @@ constexpr std::string_view kSchema = "https://json.schemastore.org/sarif-2.1.0.j
 constexpr std::string_view kSourceRoot = "%SRCROOT%";
 /// Internal-check reports kept for the invocation; a run that fails many is broken anyway.
 constexpr std::size_t kMaxAssertions = 100;
+/// Files that could not be analysed, each a notification; more are counted in one.
+constexpr std::size_t kMaxFileProblems = 1000;
+/// The key of the defect's identity among a result's partial fingerprints.
+constexpr std::string_view kFingerprintKey = "quarvelDefect/v1";
 
 std::string withoutBackquotes(std::string_view text) {
     std::string plain(text);
@@ -30,7 +34,8 @@ std::size_t ruleIndex(const RuleInfo& rule) {
 }
 } // namespace
 
-SarifWriter::SarifWriter(ByteSink& out, const ToolInfo& tool) : out_(out), tool_(tool) {}
+SarifWriter::SarifWriter(ByteSink& out, const ToolInfo& tool, const RunSettings& settings)
+    : out_(out), tool_(tool), settings_(settings) {}
 
 void SarifWriter::onStart(const RunStart& start) {
     pathStyle_ = start.pathStyle;
@@ -63,7 +68,12 @@ void SarifWriter::writeRules() {
         out_.write(",\n                \"markdown\": ");
         writeJsonString(out_, rule.help);
         out_.write("\n              },\n              \"defaultConfiguration\": {\n"
-                   "                \"level\": \"warning\"\n              }\n            }");
+                   "                \"level\": \"");
+        const std::size_t index = ruleIndex(rule);
+        out_.write(index < settings_.ruleLevels.size()
+                       ? products::quarvel::rule::levelName(settings_.ruleLevels[index])
+                       : "warning");
+        out_.write("\"\n              }\n            }");
     }
     out_.write("\n");
 }
@@ -74,13 +84,30 @@ void SarifWriter::onDefect(const DefectLine& defect) {
     out_.writeNumber(defect.rule->number);
     out_.write("\", \"ruleIndex\": ");
     out_.writeNumber(static_cast<std::int64_t>(ruleIndex(*defect.rule)));
+    if (!settings_.ruleLevels.empty()) {
+        out_.write(", \"level\": \"");
+        out_.write(products::quarvel::rule::levelName(defect.level));
+        out_.put('"');
+    }
     out_.write(", \"message\": {\"text\": ");
     writeJsonString(out_, defect.message);
     out_.write("}, \"locations\": [{\"physicalLocation\": {\"artifactLocation\": ");
     out_.write(artifactLocation(defect.fileName));
     out_.write(", \"region\": {\"startLine\": ");
     out_.writeNumber(defect.line);
-    out_.write("}}}]}");
+    out_.write("}}}]");
+    if (!defect.fingerprint.empty()) {
+        out_.write(", \"partialFingerprints\": {");
+        writeJsonString(out_, kFingerprintKey);
+        out_.write(": ");
+        writeJsonString(out_, defect.fingerprint);
+        out_.put('}');
+    }
+    if (!defect.baselineState.empty()) {
+        out_.write(", \"baselineState\": ");
+        writeJsonString(out_, defect.baselineState);
+    }
+    out_.put('}');
 }
 
 const std::string& SarifWriter::artifactLocation(std::string_view fileName) {
@@ -103,30 +130,60 @@ void SarifWriter::onAssertion(std::string_view report) {
         assertions_.emplace_back(report);
 }
 
-void SarifWriter::writeNotification(std::string_view level, std::string_view text) {
+void SarifWriter::onFileProblem(std::string_view fileName, std::string_view reason) {
+    if (fileProblems_.size() < kMaxFileProblems)
+        fileProblems_.emplace_back(artifactLocation(fileName), reason);
+    else
+        ++fileProblemsLeftOut_;
+}
+
+void SarifWriter::writeNotification(std::string_view level, std::string_view text,
+                                    std::string_view location) {
     out_.write(anyNotification_ ? ",\n            {\"level\": " : "\n            {\"level\": ");
     anyNotification_ = true;
     writeJsonString(out_, level);
     out_.write(", \"message\": {\"text\": ");
     writeJsonString(out_, text);
-    out_.write("}}");
+    out_.put('}');
+    if (!location.empty()) {
+        out_.write(", \"locations\": [{\"physicalLocation\": {\"artifactLocation\": ");
+        out_.write(location);
+        out_.write("}}]");
+    }
+    out_.put('}');
 }
 
 void SarifWriter::onEnd(const RunOutcome& outcome) {
     out_.write(anyResult_ ? "\n      ],\n" : "],\n");
     out_.write("      \"invocations\": [\n        {\n          \"executionSuccessful\": ");
     out_.write(outcome.end == RunEnd::kFinished ? "true" : "false");
-    if (!assertions_.empty() || outcome.end != RunEnd::kFinished) {
+    if (!assertions_.empty() || !fileProblems_.empty() || outcome.leftOut > 0 ||
+        outcome.end != RunEnd::kFinished) {
         out_.write(",\n          \"toolExecutionNotifications\": [");
         for (const std::string& report : assertions_)
             writeNotification("warning", "A failed internal check was reported, and the run "
                                          "went on:\n" +
                                              report);
+        for (const auto& [location, reason] : fileProblems_)
+            writeNotification("error", "The file could not be analysed: " + reason, location);
+        if (fileProblemsLeftOut_ > 0)
+            writeNotification("error", std::to_string(fileProblemsLeftOut_) +
+                                           " more files could not be analysed.");
+        if (outcome.leftOut > 0)
+            writeNotification("warning", std::to_string(outcome.leftOut) +
+                                             " defects are not in this report, which holds the "
+                                             "most severe first up to its limit.");
         if (outcome.end != RunEnd::kFinished)
             writeNotification("error", outcomeMessage(outcome));
         out_.write("\n          ]");
     }
-    out_.write("\n        }\n      ]\n    }\n  ]\n}\n");
+    out_.write("\n        }\n      ]");
+    if (outcome.leftOut > 0) {
+        out_.write(",\n      \"properties\": {\"resultsLeftOut\": ");
+        out_.writeNumber(static_cast<std::int64_t>(outcome.leftOut));
+        out_.put('}');
+    }
+    out_.write("\n    }\n  ]\n}\n");
 }
 
 } // namespace report

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "products/quarvel/rule/RuleLevel.h"
+
 #include <string_view>
+#include <vector>
 
 namespace report {
 
@@ -13,5 +16,13 @@ struct ToolInfo {
 };
 
 ToolInfo thisTool();
+
+/// What a program tells its reports about its run beyond the defects.
+struct RunSettings {
+    /// Each rule's level in this run, by the rule's place in the catalogue. Empty for a report
+    /// of quarvel's own output, whose defects are all warnings: reports then leave the level
+    /// to each rule's default, "warning".
+    std::vector<products::quarvel::rule::Level> ruleLevels;
+};
 
 } // namespace report

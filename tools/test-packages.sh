@@ -3,7 +3,7 @@
 # that read it:
 # - the Debian package, built with Debian's build flags in build-deb/, checked by lintian,
 #   installed with dpkg -i, run on the sample as installed, and removed;
-# - the Windows zip that tools/build-windows.sh made: the three programs and the README;
+# - the Windows zip that tools/build-windows.sh made: the programs and the README;
 # - xmllint, Node.js, vim's quickfix list and the SARIF Multitool (installed with npm into
 #   build/sarif-multitool, never globally) on quarvel-report's output of the end-to-end runs.
 # Run tools/bootstrap.sh first, and cmake --build build (the validators use that build).
@@ -45,14 +45,19 @@ cp examples/Sample.java "$work/"
   /usr/bin/quarvel-report --fail-on-defects < run.txt > run.gnu || status=$?
   [ $status -eq 3 ] || { echo "quarvel-report --fail-on-defects exited with $status"; exit 1; }
   grep -q '^Sample.java:21: warning: Empty catch block\. \[1006\]$' run.gnu
+  status=0
+  /usr/bin/quarvel-scan --format gnu > scan.gnu || status=$?
+  [ $status -eq 3 ] || { echo "quarvel-scan exited with $status"; exit 1; }
+  grep -q '^Sample.java:21: warning: Empty catch block\. \[1006\]$' scan.gnu
 )
 # The language server as installed, stripped, through a session of editing.
 /usr/bin/quarvel-lsp --version | grep -q "^quarvel-lsp ${version}\$"
 python3 tests/lsp/protocol/test_sync.py /usr/bin/quarvel-lsp
-man -w quarvel quarvel-report quarvel-lsp > /dev/null
+man -w quarvel quarvel-report quarvel-scan quarvel-lsp > /dev/null
 dpkg -L quarvel | grep -E 'bin/|man1/|doc/quarvel/README'
 dpkg -r quarvel > /dev/null
-if [ -e /usr/bin/quarvel ] || [ -e /usr/bin/quarvel-report ] || [ -e /usr/bin/quarvel-lsp ]; then
+if [ -e /usr/bin/quarvel ] || [ -e /usr/bin/quarvel-report ] || [ -e /usr/bin/quarvel-scan ] ||
+   [ -e /usr/bin/quarvel-lsp ]; then
   echo "dpkg -r left the programs behind"
   exit 1
 fi
@@ -63,7 +68,7 @@ zip=build-win/quarvel-${version}-win64.zip
 [ -f "$zip" ] || bash tools/build-windows.sh
 listing=$(unzip -Z1 "$zip")
 echo "$listing"
-for file in quarvel.exe quarvel-report.exe quarvel-lsp.exe README.md; do
+for file in quarvel.exe quarvel-report.exe quarvel-scan.exe quarvel-lsp.exe README.md; do
   echo "$listing" | grep -q "/$file\$" || { echo "$zip lacks $file"; exit 1; }
 done
 
@@ -75,4 +80,4 @@ if [ ! -x "$multitool_dir/node_modules/@microsoft/sarif-multitool-linux/Sarif.Mu
   chmod u+x "$multitool_dir/node_modules/@microsoft/sarif-multitool-linux/Sarif.Multitool"
 fi
 cmake -S . -B build -DQUARVEL_SARIF_MULTITOOL="$PWD/$multitool_dir/node_modules/@microsoft/sarif-multitool-linux/Sarif.Multitool" > /dev/null
-ctest --test-dir build -R '^report\.validate\.' --output-on-failure --no-tests=error
+ctest --test-dir build -R '^(report|scan)\.validate\.' --output-on-failure --no-tests=error

@@ -22,17 +22,21 @@ const std::ios::iostate kAllFailures = std::ios::eofbit | std::ios::failbit | st
 
 /// Raises a stream's failure as a CouldNotLoadFileException once a stream step has failed.
 /// The system's error code is taken at once, before raising the stream's own exception can
-/// overwrite it, and put back for the message.
-void raiseIfFailed(std::ifstream& stream, const char* introduction, const std::string& fileName) {
+/// overwrite it, and put back for the message. `step` says in a few words what failed.
+void raiseIfFailed(std::ifstream& stream, const char* introduction, const char* step,
+                   const std::string& fileName) {
     if (stream.good())
         return;
     const int errorCode = platform::lastErrorCode();
     try {
         stream.exceptions(kAllFailures); // raises the stream's failure for the state it is in
     } catch (const std::ios::failure& failure) {
+        const std::string reason =
+            std::string(step) + ": " +
+            platform::systemErrorText(errorCode).value_or("error " + std::to_string(errorCode));
         platform::setLastErrorCode(errorCode);
         throw CouldNotLoadFileException(
-            FileHelper::describeFailure(introduction, fileName, failure.what()));
+            FileHelper::describeFailure(introduction, fileName, failure.what()), reason);
     }
 }
 
@@ -81,7 +85,7 @@ void FileHelper::openForReading(std::ifstream& stream, const std::string& fileNa
                 stream.setstate(std::ios::failbit);
             }
         }
-        raiseIfFailed(stream, introduction, fileName);
+        raiseIfFailed(stream, introduction, "cannot open the file", fileName);
     } catch (const exceptions::Exception&) {
         throw;
     } catch (const std::exception&) {
@@ -94,12 +98,12 @@ std::int64_t FileHelper::fileSize(std::ifstream& stream, const std::string& file
     const char* const introduction = "An error occured while trying to get the size of the file.";
     std::int64_t size = -1;
     try {
-        raiseIfFailed(stream, introduction, fileName);
+        raiseIfFailed(stream, introduction, "cannot measure the file", fileName);
         const std::streampos remembered = stream.tellg();
         stream.seekg(0, std::ios::end);
         size = static_cast<std::int64_t>(stream.tellg());
         stream.seekg(remembered);
-        raiseIfFailed(stream, introduction, fileName);
+        raiseIfFailed(stream, introduction, "cannot measure the file", fileName);
     } catch (const exceptions::Exception&) {
         throw;
     } catch (const std::exception&) {
@@ -118,23 +122,30 @@ std::string FileHelper::loadFile(const std::string& fileName, std::uint64_t byte
         const std::int64_t size = fileSize(stream, fileName);
         const std::uint64_t available = size < 0 ? 0 : static_cast<std::uint64_t>(size);
         if (byteCount > available)
-            throw CouldNotLoadFileException(describeFailure(
-                "Tried to read a larger number of bytes from a file that it contained. Tried to "
-                "read : " +
-                    std::to_string(byteCount) + " File size: " + std::to_string(available),
-                fileName, "None."));
+            throw CouldNotLoadFileException(
+                describeFailure("Tried to read a larger number of bytes from a file that it "
+                                "contained. Tried to "
+                                "read : " +
+                                    std::to_string(byteCount) +
+                                    " File size: " + std::to_string(available),
+                                fileName, "None."),
+                "the file is shorter than the bytes asked for");
         if (byteCount == 0)
             byteCount = available;
         if (byteCount > static_cast<std::uint64_t>(kMaxLoadSize))
-            throw CouldNotLoadFileException(describeFailure(
-                "Could not load the file because the file size was too big. The file size is " +
-                    std::to_string(byteCount) + ". The file cannot be bigger than " +
-                    std::to_string(kMaxLoadSize) + " bytes.",
-                fileName, "None."));
+            throw CouldNotLoadFileException(
+                describeFailure(
+                    "Could not load the file because the file size was too big. The file size is " +
+                        std::to_string(byteCount) + ". The file cannot be bigger than " +
+                        std::to_string(kMaxLoadSize) + " bytes.",
+                    fileName, "None."),
+                "the file is too big: " + std::to_string(byteCount) + " bytes, at most " +
+                    std::to_string(kMaxLoadSize));
         std::string content(static_cast<std::size_t>(byteCount), '\0');
         if (byteCount > 0)
             stream.read(&content[0], static_cast<std::streamsize>(byteCount));
-        raiseIfFailed(stream, "An error occured while trying to load the file.", fileName);
+        raiseIfFailed(stream, "An error occured while trying to load the file.",
+                      "cannot read the file", fileName);
         return content;
     } catch (const exceptions::Exception&) {
         throw;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# An interrupted run leaves whole lines, into a file and into a pipe whose reader is slow,
-# and ends with the conventional status: 130 after SIGINT, 143 after SIGTERM.
+# An interrupted run leaves whole lines, into a file, into a pipe whose reader is slow and into
+# one whose reader stopped reading, and ends with the conventional status: 130 after SIGINT,
+# 143 after SIGTERM, 129 after SIGHUP, 131 after SIGQUIT.
 #   interrupt.sh PROGRAM
 source "$(dirname "$0")/lib.sh" "$1"
 set -m # background jobs get their own process group and keep SIGINT
@@ -16,8 +17,12 @@ check_whole_lines() { # WHAT FILE
   [ "$bad" -eq 0 ] || fail "$1: $bad lines are not whole defect lines"
 }
 
-for signal in INT TERM; do
-  expected=$([ $signal = INT ] && echo 130 || echo 143)
+status_after() { # SIGNAL
+  case $1 in INT) echo 130 ;; TERM) echo 143 ;; HUP) echo 129 ;; QUIT) echo 131 ;; esac
+}
+
+for signal in INT TERM HUP QUIT; do
+  expected=$(status_after $signal)
   for delay in 0.05 0.2 0.4; do
     "$program" -files Big.java > out.txt 2> err &
     pid=$!
@@ -46,5 +51,34 @@ while True:
     wait $reader
     check_whole_lines "SIG$signal after $delay s into a slow pipe" piped.txt
   done
+done
+
+# A reader that stops reading: the write that waits for it is interrupted, and the run ends at
+# once (it waited until the reader went away, then ended with 141).
+for signal in TERM INT HUP QUIT; do
+  rm -f pipe && mkfifo pipe
+  exec 3<> pipe # open for reading, never read
+  "$program" -files Big.java > pipe 2> err &
+  pid=$!
+  # Until the run waits in a write for the reader (at most 5 s).
+  for _ in $(seq 100); do
+    grep -q pipe_write /proc/$pid/wchan 2> /dev/null && break
+    sleep 0.05
+  done
+  grep -q pipe_write /proc/$pid/wchan 2> /dev/null || fail "SIG$signal: the run never waited for the reader"
+  start=$(date +%s.%N)
+  kill -s $signal $pid
+  for _ in $(seq 100); do kill -0 $pid 2> /dev/null || break; sleep 0.05; done
+  if kill -0 $pid 2> /dev/null; then
+    fail "SIG$signal into a stalled pipe: still running after 5 s"
+    kill -9 $pid
+  fi
+  wait $pid
+  status=$?
+  echo "SIG$signal into a stalled pipe: ended after $(echo "$(date +%s.%N) - $start" | bc) s"
+  expect_eq "status after SIG$signal into a stalled pipe" "$(status_after $signal)" "$status"
+  timeout 1 cat <&3 > stalled.txt
+  exec 3<&-
+  check_whole_lines "SIG$signal into a stalled pipe" stalled.txt
 done
 finish

@@ -13,12 +13,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -70,7 +74,8 @@ std::string withoutTimes(const std::string& text) {
     return std::regex_replace(text, kOccurred, "Occurred: <time>");
 }
 
-RunResult run(const std::vector<std::string>& names, MemoryLoader& loader, unsigned workers) {
+RunResult run(const std::vector<std::string>& names, MemoryLoader& loader, unsigned workers,
+              const app::ThreadStarter& startThread = app::startWorkerThread) {
     const testsupport::TemporaryFolder folder; // assertion.txt goes here
     const AllRules rules;
     const RuleRegistry registry = rules.registry();
@@ -83,7 +88,8 @@ RunResult run(const std::vector<std::string>& names, MemoryLoader& loader, unsig
     std::string activity;
     testing::internal::CaptureStdout();
     try {
-        result.defects = app::analyseFiles(names, analysis, console, activity, workers);
+        result.defects =
+            app::analyseFiles(names, analysis, console, activity, workers, startThread);
     } catch (const exceptions::Exception& failure) {
         console.print("[" + failure.getMessage() + "]");
         result.failed = true;
@@ -211,6 +217,64 @@ TEST(FileRun, FailedChecksKeepTheirPlaces) {
     EXPECT_NE(failing.reports.find("loaded " + loader.checked[3]), std::string::npos);
     EXPECT_EQ(failing.reports.find("loaded " + loader.checked[4]), std::string::npos);
     expectSame(failing, run(names, loader, 3), 3);
+}
+
+// When the system makes fewer threads than asked (a limit on processes or threads), the run
+// goes on with those it made, down to the calling thread alone, and prints the same.
+TEST(FileRun, FewerThreadsThanAsked) {
+    MemoryLoader loader = sourcesOfTheTests();
+    const std::vector<std::string> names = namesOf(loader);
+    const RunResult one = run(names, loader, 1);
+    for (const int made : {0, 1, 2}) {
+        int started = 0;
+        const app::ThreadStarter failingAfter = [&](std::function<void()> work) {
+            if (started == made)
+                throw std::system_error(
+                    std::make_error_code(std::errc::resource_unavailable_try_again));
+            ++started;
+            return std::thread(std::move(work));
+        };
+        expectSame(one, run(names, loader, 4, failingAfter), made);
+        EXPECT_EQ(started, made);
+    }
+}
+
+/// Takes a while on one text, and counts how often it is called on it.
+class SlowOn : public products::quarvel::rule::Rule {
+  public:
+    SlowOn(const std::string& text, std::atomic<int>& calls) : text_(text), calls_(calls) {}
+    void checkRaw(const std::string& raw, products::quarvel::rule::DefectSink&) const override {
+        if (raw != text_)
+            return;
+        ++calls_;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+
+  private:
+    const std::string& text_;
+    std::atomic<int>& calls_;
+};
+
+// Once a file has failed, the files after it will never be printed: their analysis stops
+// at once instead of running to its end (42 rules of 50 ms here, 2 s) before the run ends.
+TEST(FileRun, AFailureStopsTheWorkOnLaterFiles) {
+    MemoryLoader loader;
+    loader.files["Big.java"] = "class Big {}\n";
+    loader.failing = {"Fails.java"};
+    std::atomic<int> calls{0};
+    const SlowOn slow(loader.files["Big.java"], calls);
+    RuleRegistry registry;
+    for (std::int32_t number = 1000; number <= 1041; ++number)
+        registry.add(number, slow);
+    const products::quarvel::ruleconfig::DirectiveRuleDisableParser disableParser;
+    const std::vector<std::int32_t> none;
+    app::RunProfile profile;
+    const app::FileAnalysis analysis(registry, disableParser, none, loader, profile);
+    Console console;
+    std::string activity;
+    EXPECT_THROW(app::analyseFiles({"Fails.java", "Big.java"}, analysis, console, activity, 2),
+                 exceptions::Exception);
+    EXPECT_LT(calls.load(), 10);
 }
 
 } // namespace

@@ -118,10 +118,21 @@ TEST(RuleCatalogue, FixedMessagesMatchExactly) {
     EXPECT_FALSE(givesMessage(*findRule(1007), "Mixed indentation style."));
 }
 
-/// The rows of the README's rule table: number, message column, help column.
+TEST(RuleLevel, NamesParseBackAndNothingElseParses) {
+    for (const Level level : {Level::kError, Level::kWarning, Level::kNote})
+        EXPECT_EQ(parseLevel(levelName(level)), level) << levelName(level);
+    EXPECT_EQ(levelName(Level::kError), "error");
+    EXPECT_EQ(levelName(Level::kWarning), "warning");
+    EXPECT_EQ(levelName(Level::kNote), "note");
+    for (const std::string_view name :
+         {"", "off", "Error", "WARNING", " note", "note ", "warn", "notes", "err", "info"})
+        EXPECT_EQ(parseLevel(name), std::nullopt) << "'" << name << "'";
+}
+
+/// The rows of the README's rule table: number, level column, message column, help column.
 std::vector<std::vector<std::string>> readmeRuleRows() {
     std::istringstream readme(readFile(QUARVEL_SOURCE_DIR "/README.md"));
-    const std::regex row(R"(\| (\d{4}) \| (.*) \| (.*) \|)");
+    const std::regex row(R"(\| (\d{4}) \| ([a-z]+) \| (.*) \| (.*) \|)");
     std::vector<std::vector<std::string>> rows;
     std::string line;
     bool inRules = false;
@@ -130,7 +141,7 @@ std::vector<std::vector<std::string>> readmeRuleRows() {
             inRules = line == "## The rules";
         std::smatch m;
         if (inRules && std::regex_match(line, m, row))
-            rows.push_back({m[1], m[2], m[3]});
+            rows.push_back({m[1], m[2], m[3], m[4]});
     }
     return rows;
 }
@@ -141,10 +152,11 @@ TEST(RuleCatalogue, AgreesWithTheReadmesRuleTable) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const RuleInfo& info = ruleCatalogue()[i];
         EXPECT_EQ(rows[i][0], std::to_string(info.number));
-        EXPECT_EQ(rows[i][2], info.help) << info.number;
+        EXPECT_EQ(rows[i][1], levelName(info.level)) << info.number;
+        EXPECT_EQ(rows[i][3], info.help) << info.number;
         // The message column quotes every message the rule gives, as code, joined by "or".
         const std::regex quotedMessage("`([^`]*)`");
-        const std::string& column = rows[i][1];
+        const std::string& column = rows[i][2];
         std::size_t quoted = 0;
         for (std::sregex_iterator m(column.begin(), column.end(), quotedMessage), end; m != end;
              ++m, ++quoted)

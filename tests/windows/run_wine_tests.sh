@@ -58,6 +58,28 @@ if [ "$reported" != "$expected_dir" ]; then
   echo "FAILED long working directory: got '$reported', expected '$expected_dir'"
   failed=$((failed + 1))
 fi
+# quarvel-scan.exe walks a folder, names files the Windows way, and goes on without git when
+# there is no git program to ask.
+total=$((total + 1))
+scan_exe=$(dirname "$exe")/scan/quarvel-scan.exe
+tree=$(mktemp -d)
+mkdir -p "$tree/src/sub" "$tree/src/x.java"
+printf '/** @author a */\npackage p;\nclass A {\n\tint x;\n}\n' > "$tree/src/sub/A.java"
+cp "$tree/src/sub/A.java" "$tree/src/x.java/B.java"
+scanned=$(cd "$tree" && wine "$scan_exe" --format gnu src 2> /dev/null | tr -d '\r')
+scan_status=$?
+expected_scan='src\sub\A.java:4: note: Tab found. Prefer space when indenting source code. [1020]
+src\x.java\B.java:4: note: Tab found. Prefer space when indenting source code. [1020]'
+if [ "$scanned" != "$expected_scan" ]; then
+  echo "FAILED quarvel-scan.exe: got"; echo "$scanned"
+  failed=$((failed + 1))
+fi
+(cd "$tree" && wine "$scan_exe" --format sarif --output r.sarif src > /dev/null 2>&1)
+if ! grep -q '"uri": "src/sub/A.java"' "$tree/r.sarif"; then
+  echo "FAILED quarvel-scan.exe: SARIF names files by URI"; head -c 2000 "$tree/r.sarif"
+  failed=$((failed + 1))
+fi
+rm -rf "$tree"
 
 rm -rf "$drive_c/quarvel-test"
 echo "Wine: $((total - failed)) of $total cases passed"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class AssertMethodRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1015;
+    static constexpr Level kLevel = Level::kError;
     static constexpr const char kName[] = "AssertMethod";
     static constexpr char kMessage[] = "assert is a keyword in JDK1.4.";
     static constexpr const char kHelp[] =

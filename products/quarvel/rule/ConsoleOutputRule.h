@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class ConsoleOutputRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1011;
+    static constexpr Level kLevel = Level::kWarning;
     static constexpr const char kName[] = "ConsoleOutput";
     static constexpr char kMessage[] = "Output on System.out or System.err.";
     static constexpr const char kHelp[] = "`System.out.print...`, `System.err.print...` or "

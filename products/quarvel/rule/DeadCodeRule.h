@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class DeadCodeRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1028;
+    static constexpr Level kLevel = Level::kWarning;
     static constexpr const char kName[] = "DeadCode";
     static constexpr char kMessage[] = "Dead code detected.";
     static constexpr const char kHelp[] =

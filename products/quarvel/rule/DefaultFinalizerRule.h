@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class DefaultFinalizerRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1031;
+    static constexpr Level kLevel = Level::kWarning;
     static constexpr const char kName[] = "DefaultFinalizer";
     static constexpr char kMessage[] = "finalizer implements default behaviour.";
     static constexpr const char kHelp[] =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class DoubleCheckedLockingRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1010;
+    static constexpr Level kLevel = Level::kError;
     static constexpr const char kName[] = "DoubleCheckedLocking";
     static constexpr char kMessage[] = "Broken double lock idiom.";
     static constexpr const char kHelp[] = "`if (x == null)`, `synchronized (...) {`, the same `if "

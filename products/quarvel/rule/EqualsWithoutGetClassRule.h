@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class EqualsWithoutGetClassRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1034;
+    static constexpr Level kLevel = Level::kWarning;
     static constexpr const char kName[] = "EqualsWithoutGetClass";
     static constexpr char kMessage[] =
         "Compare classes using getClass() in non-final equals method.";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class FinalizerWithoutSuperRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1032;
+    static constexpr Level kLevel = Level::kError;
     static constexpr const char kName[] = "FinalizerWithoutSuper";
     static constexpr char kMessage[] = "finalizer does not call super.finalize().";
     static constexpr const char kHelp[] =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class GeneralThrowTypeRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1018;
+    static constexpr Level kLevel = Level::kWarning;
     static constexpr const char kName[] = "GeneralThrowType";
     static constexpr char kMessage[] = "Type in throw statement too general.";
     static constexpr const char kHelp[] =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class JavaLangImportRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1001;
+    static constexpr Level kLevel = Level::kNote;
     static constexpr const char kName[] = "JavaLangImport";
     static constexpr char kMessage[] = "Explicit import of java.lang class.";
     static constexpr const char kHelp[] =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class LongLineRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1022;
+    static constexpr Level kLevel = Level::kNote;
     static constexpr const char kName[] = "LongLine";
     static constexpr char kMessage[] =
         "Line is too long. Prefer lines no longer than 80 characters.";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class MissingAuthorTagRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1037;
+    static constexpr Level kLevel = Level::kNote;
     static constexpr const char kName[] = "MissingAuthorTag";
     static constexpr char kMessage[] = "No @author javadoc tag found.";
     static constexpr const char kHelp[] = "A file whose block comments never hold ` @author ` "

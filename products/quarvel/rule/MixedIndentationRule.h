@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class MixedIndentationRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1007;
+    static constexpr Level kLevel = Level::kNote;
     static constexpr const char kName[] = "MixedIndentation";
     /// The message names the byte found and the style the file seems to have; reports summarise it.
     static constexpr char kSummary[] = "Mixed indentation style.";

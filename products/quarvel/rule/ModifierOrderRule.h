@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class ModifierOrderRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1008;
+    static constexpr Level kLevel = Level::kNote;
     static constexpr const char kName[] = "ModifierOrder";
     static constexpr char kMessage[] =
         "Order of modifiers should be pub pro pri abs sta fin synch nat stri.";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class ReturnInFinallyRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1012;
+    static constexpr Level kLevel = Level::kError;
     static constexpr const char kName[] = "ReturnInFinally";
     static constexpr char kMessage[] = "Return statement in finally block.";
     static constexpr const char kHelp[] = "The letters `return` anywhere in a finally block, "

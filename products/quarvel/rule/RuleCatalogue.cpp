@@ -18,7 +18,7 @@ template <class R> struct Summary<R, std::void_t<decltype(R::kSummary)>> {
 };
 
 template <class... R> constexpr std::array<RuleInfo, sizeof...(R)> describe(std::tuple<R...>*) {
-    return {{{R::kNumber, R::kName, Summary<R>::text, R::kHelp}...}};
+    return {{{R::kNumber, R::kName, Summary<R>::text, R::kHelp, R::kLevel}...}};
 }
 
 constexpr auto kCatalogue = describe(static_cast<RuleTypes*>(nullptr));

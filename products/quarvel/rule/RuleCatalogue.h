@@ -1,13 +1,16 @@
 #pragma once
 
+#include "products/quarvel/rule/RuleLevel.h"
+
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
 namespace products::quarvel::rule {
 
-/// What a report says about a rule: its number, a short name in upper camel case, its message
-/// and a help text. The name and the help text are the rule type's kName and kHelp.
+/// What a report says about a rule: its number, a short name in upper camel case, its message,
+/// a help text and its default level. The name, the help text and the level are the rule
+/// type's kName, kHelp and kLevel.
 struct RuleInfo {
     std::int32_t number;
     std::string_view name;
@@ -15,6 +18,7 @@ struct RuleInfo {
     /// (1007 and 1024), a fixed summary of it.
     std::string_view message;
     std::string_view help;
+    Level level;
 };
 
 /// Every rule, in ascending number.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class SamePackageImportRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1036;
+    static constexpr Level kLevel = Level::kNote;
     static constexpr const char kName[] = "SamePackageImport";
     static constexpr char kMessage[] = "Importing classes from current package.";
     static constexpr const char kHelp[] =

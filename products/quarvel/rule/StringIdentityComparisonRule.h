@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class StringIdentityComparisonRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1013;
+    static constexpr Level kLevel = Level::kError;
     static constexpr const char kName[] = "StringIdentityComparison";
     static constexpr char kMessage[] = "String comparison using == or != operator.";
     static constexpr const char kHelp[] =

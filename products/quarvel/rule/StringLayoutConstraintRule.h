@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class StringLayoutConstraintRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1040;
+    static constexpr Level kLevel = Level::kNote;
     static constexpr const char kName[] = "StringLayoutConstraint";
     static constexpr char kMessage[] = "Do not use String literals when adding components.";
     static constexpr const char kHelp[] =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class SuspiciousMethodNameRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1019;
+    static constexpr Level kLevel = Level::kError;
     static constexpr const char kName[] = "SuspiciousMethodName";
     static constexpr char kMessage[] = "Suspicious method name.";
     static constexpr const char kHelp[] =

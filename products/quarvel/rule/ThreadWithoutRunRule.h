@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class ThreadWithoutRunRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1030;
+    static constexpr Level kLevel = Level::kWarning;
     static constexpr const char kName[] = "ThreadWithoutRun";
     static constexpr char kMessage[] = "public void run() not overridden when extending Thread.";
     static constexpr const char kHelp[] =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class UnknownJavadocTagRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1024;
+    static constexpr Level kLevel = Level::kNote;
     static constexpr const char kName[] = "UnknownJavadocTag";
     /// The message names the tag; reports summarise it.
     static constexpr char kSummary[] = "Unknown javadoc tag.";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class UnnecessaryIfRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1029;
+    static constexpr Level kLevel = Level::kWarning;
     static constexpr const char kName[] = "UnnecessaryIf";
     static constexpr char kMessage[] = "Unnecessary if statement.";
     static constexpr const char kHelp[] = "An if on the literal true: `if (true) {`";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/rule/RuleLevel.h"
 
 namespace products::quarvel::rule {
 
@@ -8,6 +9,7 @@ namespace products::quarvel::rule {
 class UnusedImportRule : public Rule {
   public:
     static constexpr std::int32_t kNumber = 1000;
+    static constexpr Level kLevel = Level::kNote;
     static constexpr const char kName[] = "UnusedImport";
     static constexpr char kMessage[] = "Unused import statement.";
     static constexpr const char kHelp[] =

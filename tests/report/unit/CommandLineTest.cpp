@@ -34,6 +34,15 @@ TEST(CommandLine, ReadsEveryOptionInBothForms) {
     EXPECT_EQ(other.commandLine->options.output, "-x");
     EXPECT_EQ(other.commandLine->options.input, "");
 
+    // "-" is standard output, as it is standard input; "./-" is a file of that name.
+    for (const auto& arguments : {std::vector<std::string_view>{"--output", "-"},
+                                  std::vector<std::string_view>{"--output=-"}}) {
+        const auto standard = parseCommandLine(arguments);
+        ASSERT_TRUE(standard.commandLine) << standard.error;
+        EXPECT_EQ(standard.commandLine->options.output, "");
+    }
+    EXPECT_EQ(parseCommandLine({"--output", "./-"}).commandLine->options.output, "./-");
+
     for (const auto& [name, format] : {std::pair{"checkstyle", Format::kCheckstyle},
                                        {"gnu", Format::kGnu},
                                        {"github", Format::kGithub}}) {

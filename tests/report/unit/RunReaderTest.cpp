@@ -161,6 +161,48 @@ TEST(RunReader, RefusesWhatIsNotTheOutputOfARun) {
         (Events{kStart, kEvent1, "end not a run 1 the summary's line 7 is not the time taken"}));
 }
 
+TEST(RunReader, KnowsFromTheFirstBytesWhatIsNoRun) {
+    // Fed without a line feed, as from /dev/zero: the reader wants no more once the first
+    // line cannot be the banner's, however long the rest would be.
+    const struct {
+        std::string start;
+        std::string reason;
+    } cases[] = {
+        {std::string(4096, '\0'), "it does not begin with quarvel's banner"},
+        {"y\ny\ny\n", "it does not begin with quarvel's banner"},
+        {"Quarvel\r\n", "it does not begin with quarvel's banner"},
+        {"Quarvel v1.22. " + std::string(4096, 'x'), "its first line is not quarvel's banner"},
+        {"This is a command line program." + std::string(4096, 'x'),
+         "quarvel was started without arguments and printed its hint"},
+    };
+    for (const auto& c : cases) {
+        RecordingListener listener;
+        RunReader reader(listener);
+        reader.feed(c.start);
+        EXPECT_FALSE(reader.wantsMore()) << c.start.substr(0, 20);
+        reader.feed(kBanner); // too late: it changes nothing
+        reader.finish();
+        EXPECT_EQ(listener.events, (Events{"start  posix", "end not a run 0 " + c.reason}));
+        // The same when the line ends after all.
+        EXPECT_EQ(read(c.start + "\n" + kSummary, {1, 7, 1000}), listener.events);
+    }
+    // What may still be the banner's or the hint's first line is waited for.
+    for (const std::string start : {"Q", "Quarvel v1.2", "This is a com"}) {
+        RecordingListener listener;
+        RunReader reader(listener);
+        reader.feed(start);
+        EXPECT_TRUE(reader.wantsMore()) << start;
+    }
+    // A banner may take up to 1024 bytes, its line end apart.
+    const std::string longest = "Quarvel v1.22. " + std::string(1024 - 15, 'x');
+    EXPECT_EQ(read(crlf(longest + "\nsecond\n\n\nAnalysed 1 file. 0 defects found.\nTotal time: 0 "
+                                  "seconds"),
+                   {1, 1000}),
+              (Events{"start 1.22 windows", "end finished 0 "}));
+    EXPECT_EQ(read(longest + "x\n"),
+              (Events{"start  posix", "end not a run 0 its first line is not quarvel's banner"}));
+}
+
 TEST(RunReader, TellsTheUsageTextFromARun) {
     const std::string usage = "Usage: quarvel.exe -help -files file1 .. filen -config configfile "
                               "-projects proj1.jnt .. projn.jnt\n";

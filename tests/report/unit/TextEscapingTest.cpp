@@ -1,4 +1,5 @@
 #include "report/JsonText.h"
+#include "report/TerminalText.h"
 #include "report/Utf8.h"
 #include "report/XmlText.h"
 
@@ -73,6 +74,18 @@ TEST(XmlText, WritesEveryByteAsACharacterXmlCanHold) {
     EXPECT_EQ(xml("\xC3\x9Cn.java"), "\xC3\x9Cn.java");
     EXPECT_EQ(xml("caf\xE9\x80.java"), "caf&#xE9;&#x80;.java");
     EXPECT_EQ(xml("\xEF\xBF\xBE\xEF\xBF\xBF\xEF\xBF\xBD"), "&#xFFFD;&#xFFFD;\xEF\xBF\xBD");
+}
+
+TEST(TerminalText, ShowsEveryControlByteButTheLineFeed) {
+    using report::withVisibleControlBytes;
+    EXPECT_EQ(withVisibleControlBytes("Empty catch block.\nline two"),
+              "Empty catch block.\nline two");
+    EXPECT_EQ(withVisibleControlBytes("\x1b[31mred\x1b[0m"), "\\x1b[31mred\\x1b[0m");
+    EXPECT_EQ(withVisibleControlBytes("a"s + '\0' + "b"), "a\\x00b");
+    EXPECT_EQ(withVisibleControlBytes("\x01\t\r\x1f \x7f~"), "\\x01\\x09\\x0d\\x1f \\x7f~");
+    // Bytes above 127 are the terminal's to show: UTF-8 and any other.
+    EXPECT_EQ(withVisibleControlBytes("\xC3\x9Cn \xE9\x80\xFF"), "\xC3\x9Cn \xE9\x80\xFF");
+    EXPECT_EQ(withVisibleControlBytes("C:\\src\\x1b.java"), "C:\\src\\x1b.java");
 }
 
 } // namespace

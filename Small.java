@@ -1,0 +1,3 @@
+/** @author a */
+package p;
+class Small {}
