@@ -175,16 +175,15 @@ std::optional<Json> AnalysisService::analyse(const Job& job) {
     const Workspace::Place place =
         job.path ? workspace_.placeOf(*job.path)
                  : Workspace::Place{std::make_shared<DefaultConfig>(), job.uri, std::nullopt};
-    const WorkspaceConfig& config = *place.config;
-    const std::string& path = place.relativePath;
-    if (config.excludes(path))
+    const FileRules rules = place.config->rulesFor(place.relativePath);
+    if (rules.excluded)
         return Json::array();
     const Clock::time_point start = Clock::now();
     const std::string subject = job.uri + " version " + std::to_string(job.version);
     client_.trace("analysing " + subject, std::to_string(job.text.size()) + " bytes");
     try {
         const std::optional<AnalysisOutcome> outcome =
-            checker_.analyse(job.text, config.rulesOff(path), cancelRunning_);
+            checker_.analyse(job.text, rules.off, cancelRunning_);
         const auto milliseconds = [&] {
             return std::to_string(
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());
@@ -195,7 +194,8 @@ std::optional<Json> AnalysisService::analyse(const Job& job) {
             return std::nullopt;
         }
         Json items = diagnosticsFor(*outcome, job.text, [&](std::int32_t rule) {
-            return config.levelOf(rule, path).value_or(defaultLevel(rule));
+            const auto level = rules.levels.find(rule);
+            return level != rules.levels.end() ? level->second : defaultLevel(rule);
         });
         client_.trace("analysed " + subject + ": " + std::to_string(items.size()) + " diagnostics",
                       std::to_string(job.text.size()) + " bytes in " + milliseconds() + " ms");

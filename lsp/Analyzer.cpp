@@ -8,19 +8,21 @@
 namespace lsp {
 namespace {
 
-/// Thrown between two rules when the analysis is no longer wanted.
-struct Cancelled {};
+/// Asked between two rules whether the analysis is still wanted.
+class Cancellation : public app::StopRequest {
+  public:
+    explicit Cancellation(const std::atomic<bool>& cancelled) : cancelled_(cancelled) {}
+    bool requested() const override { return cancelled_; }
+
+  private:
+    const std::atomic<bool>& cancelled_;
+};
 
 class CollectedDefects : public app::FileDefects {
   public:
-    CollectedDefects(std::vector<Finding>& findings, const std::atomic<bool>& cancelled)
-        : findings_(findings), cancelled_(cancelled) {}
+    explicit CollectedDefects(std::vector<Finding>& findings) : findings_(findings) {}
 
-    void startRule(std::int32_t number) override {
-        if (cancelled_)
-            throw Cancelled{};
-        rule_ = number;
-    }
+    void startRule(std::int32_t number) override { rule_ = number; }
     void report(std::int32_t line, std::string_view message) override {
         findings_.push_back({rule_, line, std::string(message)});
     }
@@ -28,7 +30,6 @@ class CollectedDefects : public app::FileDefects {
 
   private:
     std::vector<Finding>& findings_;
-    const std::atomic<bool>& cancelled_;
     std::int32_t rule_ = 0;
 };
 
@@ -38,10 +39,11 @@ std::optional<AnalysisOutcome> Analyzer::analyse(const std::string& text,
                                                  const std::vector<std::int32_t>& rulesOff,
                                                  const std::atomic<bool>& cancelled) const {
     AnalysisOutcome outcome;
-    CollectedDefects defects(outcome.findings, cancelled);
+    CollectedDefects defects(outcome.findings);
+    const Cancellation cancellation(cancelled);
     try {
-        app::checkSource(text, registry_, disableParser_, rulesOff, defects);
-    } catch (const Cancelled&) {
+        app::checkSource(text, registry_, disableParser_, rulesOff, defects, &cancellation);
+    } catch (const app::AnalysisStopped&) {
         return std::nullopt;
     } catch (const products::quarvel::ruleconfig::RuleConfigException& failure) {
         outcome.findings.clear();

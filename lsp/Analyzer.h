@@ -35,7 +35,8 @@ class TextChecker {
   public:
     virtual ~TextChecker() = default;
 
-    /// The outcome, or nullopt when `cancelled` was set before a rule started. The rules
+    /// The outcome, or nullopt when `cancelled` was set before a rule started (or before
+    /// the directives were read). The rules
     /// that `rulesOff` names, or the text's own directives, do not run.
     virtual std::optional<AnalysisOutcome> analyse(const std::string& text,
                                                    const std::vector<std::int32_t>& rulesOff,

@@ -64,14 +64,14 @@ class LineRanges {
 } // namespace
 
 Json diagnosticsFor(const AnalysisOutcome& outcome, std::string_view text,
-                    const std::function<RuleLevel(std::int32_t)>& levelOf) {
+                    const std::function<Level(std::int32_t)>& levelOf) {
     Json diagnostics = Json::array();
     if (outcome.findings.empty() && !outcome.directiveError)
         return diagnostics;
     const LineRanges lines(text);
     if (outcome.directiveError) {
         diagnostics.push_back({{"range", lines.rangeOf(outcome.directiveError->line)},
-                               {"severity", severityOf(RuleLevel::kError)},
+                               {"severity", severityOf(Level::kError)},
                                {"source", "quarvel"},
                                {"message", wellFormedText(outcome.directiveError->message)}});
     }

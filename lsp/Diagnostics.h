@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lsp/Analyzer.h"
-#include "lsp/RuleLevel.h"
+#include "lsp/Severity.h"
 
 #include <functional>
 #include <nlohmann/json.hpp>
@@ -15,6 +15,6 @@ namespace lsp {
 /// quarvel prints it. A bad directive gives one error diagnostic, with no code, at the line
 /// its message names.
 nlohmann::json diagnosticsFor(const AnalysisOutcome& outcome, std::string_view text,
-                              const std::function<RuleLevel(std::int32_t)>& levelOf);
+                              const std::function<Level(std::int32_t)>& levelOf);
 
 } // namespace lsp

@@ -7,6 +7,7 @@
 #include "lsp/CodeActions.h"
 #include "lsp/Dispatcher.h"
 #include "lsp/Lifecycle.h"
+#include "lsp/ScanConfigReader.h"
 #include "lsp/Workspace.h"
 #include "lsp/WorkspaceConfig.h"
 
@@ -19,7 +20,7 @@ namespace lsp {
 struct ServerOptions {
     /// How long a document must stay unchanged before it is analysed.
     std::chrono::milliseconds debounce{200};
-    const ConfigReader* configReader = nullptr; // nullptr: the default configuration
+    const ConfigReader* configReader = nullptr; // nullptr: quarvel.toml as quarvel-scan reads it
     const TextChecker* checker = nullptr;       // nullptr: quarvel's rules
 };
 
@@ -51,7 +52,7 @@ class Server {
 
     Client& client_;
     const ServerOptions options_;
-    const DefaultConfigReader defaultReader_;
+    const ScanConfigReader defaultReader_;
     const Analyzer analyzer_;
     const TextChecker& checker_;
     Workspace workspace_;

@@ -16,7 +16,7 @@ std::shared_ptr<const WorkspaceConfig> Workspace::read(const Folder& folder) con
         return reader_.read(folder.path);
     } catch (const ConfigError& error) {
         client_.show(Client::MessageType::kError,
-                     configFileIn(folder.path) + ": " + error.what() +
+                     std::string(error.what()) +
                          " (quarvel uses its defaults until the file is fixed)");
         return std::make_shared<DefaultConfig>();
     }

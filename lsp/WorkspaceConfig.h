@@ -1,10 +1,10 @@
 #pragma once
 
-#include "lsp/RuleLevel.h"
+#include "lsp/Severity.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,31 +14,28 @@ namespace lsp {
 /// The configuration file at the root of a workspace folder.
 constexpr char kConfigFileName[] = "quarvel.toml";
 
-/// What a workspace folder's configuration says about one of its files. Paths are relative
-/// to the folder, with '/' between names ("src/A.java").
+/// What a configuration says about one file.
+struct FileRules {
+    bool excluded = false;                // not checked at all
+    std::vector<std::int32_t> off;        // rules that do not run
+    std::map<std::int32_t, Level> levels; // levels that differ from the rules' own
+};
+
+/// A workspace folder's configuration. Paths are relative to the folder, with '/' between
+/// names ("src/A.java").
 class WorkspaceConfig {
   public:
     virtual ~WorkspaceConfig() = default;
-
-    /// Whether the file is left out of checking altogether.
-    virtual bool excludes(const std::string& path) const = 0;
-    /// The rules switched off for the file.
-    virtual std::vector<std::int32_t> rulesOff(const std::string& path) const = 0;
-    /// The level the configuration gives a rule in the file, or nullopt for the rule's own.
-    virtual std::optional<RuleLevel> levelOf(std::int32_t rule, const std::string& path) const = 0;
+    virtual FileRules rulesFor(const std::string& path) const = 0;
 };
 
 /// Excludes nothing, switches nothing off and leaves every level as it is.
 class DefaultConfig : public WorkspaceConfig {
   public:
-    bool excludes(const std::string&) const override { return false; }
-    std::vector<std::int32_t> rulesOff(const std::string&) const override { return {}; }
-    std::optional<RuleLevel> levelOf(std::int32_t, const std::string&) const override {
-        return std::nullopt;
-    }
+    FileRules rulesFor(const std::string&) const override { return {}; }
 };
 
-/// A configuration file that cannot be used; the message is for the user.
+/// A configuration file that cannot be used; the message, for the user, names the file.
 class ConfigError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
@@ -51,15 +48,6 @@ class ConfigReader {
     /// The folder's configuration (the default one when it has no configuration file);
     /// throws ConfigError when the file is bad.
     virtual std::shared_ptr<const WorkspaceConfig> read(const std::string& folder) const = 0;
-};
-
-/// Gives every folder the default configuration: the reader of the configuration file
-/// plugs in here.
-class DefaultConfigReader : public ConfigReader {
-  public:
-    std::shared_ptr<const WorkspaceConfig> read(const std::string&) const override {
-        return std::make_shared<DefaultConfig>();
-    }
 };
 
 } // namespace lsp

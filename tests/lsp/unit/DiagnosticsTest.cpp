@@ -8,7 +8,7 @@ namespace {
 
 using lsp::AnalysisOutcome;
 using lsp::Finding;
-using lsp::RuleLevel;
+using lsp::Level;
 using Json = nlohmann::json;
 
 Json range(std::int64_t startLine, std::int64_t startCharacter, std::int64_t endLine,
@@ -17,8 +17,8 @@ Json range(std::int64_t startLine, std::int64_t startCharacter, std::int64_t end
             {"end", {{"line", endLine}, {"character", endCharacter}}}};
 }
 
-RuleLevel warning(std::int32_t) {
-    return RuleLevel::kWarning;
+Level warning(std::int32_t) {
+    return Level::kWarning;
 }
 
 struct RangeCase {
@@ -57,7 +57,7 @@ TEST(Diagnostics, CarryTheRuleItsLevelAndItsMessage) {
     outcome.findings.push_back({1006, 1, "Empty catch block."});
     outcome.findings.push_back({1024, 1, "'t\xE9te' is an unknown javadoc tag."});
     const Json diagnostics = lsp::diagnosticsFor(outcome, "x", [](std::int32_t rule) {
-        return rule == 1006 ? RuleLevel::kError : RuleLevel::kNote;
+        return rule == 1006 ? Level::kError : Level::kNote;
     });
     EXPECT_EQ(diagnostics[0], (Json{{"range", range(0, 0, 0, 1)},
                                     {"severity", 1},

@@ -25,18 +25,22 @@ class TableConfig : public lsp::WorkspaceConfig {
   public:
     std::set<std::string> excluded;
     std::map<std::string, std::vector<std::int32_t>> off;
-    std::map<std::int32_t, lsp::RuleLevel> levels;
+    std::map<std::int32_t, lsp::Level> levels;
 
-    bool excludes(const std::string& path) const override { return excluded.count(path) > 0; }
-    std::vector<std::int32_t> rulesOff(const std::string& path) const override {
-        const auto found = off.find(path);
-        return found == off.end() ? std::vector<std::int32_t>{} : found->second;
+    lsp::FileRules rulesFor(const std::string& path) const override {
+        lsp::FileRules rules;
+        rules.excluded = excluded.count(path) > 0;
+        if (const auto found = off.find(path); found != off.end())
+            rules.off = found->second;
+        rules.levels = levels;
+        return rules;
     }
-    std::optional<lsp::RuleLevel> levelOf(std::int32_t rule, const std::string&) const override {
-        const auto found = levels.find(rule);
-        if (found == levels.end())
-            return std::nullopt;
-        return found->second;
+};
+
+class DefaultReader : public lsp::ConfigReader {
+  public:
+    std::shared_ptr<const lsp::WorkspaceConfig> read(const std::string&) const override {
+        return std::make_shared<lsp::DefaultConfig>();
     }
 };
 
@@ -50,7 +54,7 @@ class ScriptedReader : public lsp::ConfigReader {
         const std::size_t read = reads_++;
         const auto& config = configs_[std::min(read, configs_.size() - 1)];
         if (!config)
-            throw lsp::ConfigError("line 3: expected a table");
+            throw lsp::ConfigError(folder + "/quarvel.toml:3: expected a table");
         return config;
     }
     std::size_t reads() const { return reads_; }
@@ -93,7 +97,7 @@ bool isResponse(const Json& message) {
 TEST(ServerConfig, RulesOffLevelsAndExcludedFiles) {
     auto config = std::make_shared<TableConfig>();
     config->off["src/A.java"] = {1035, 1037};
-    config->levels[1006] = lsp::RuleLevel::kError;
+    config->levels[1006] = lsp::Level::kError;
     config->excluded.insert("gen/B.java");
     const ScriptedReader reader({config});
     ServerHarness server(optionsWith(reader));
@@ -115,7 +119,8 @@ TEST(ServerConfig, RulesOffLevelsAndExcludedFiles) {
     server.send(didOpen("file:///elsewhere/A.java", kText));
     const auto outside = server.waitForDiagnostics("file:///elsewhere/A.java");
     ASSERT_TRUE(outside);
-    EXPECT_EQ(rulesOf(*outside), (std::map<std::int64_t, int>{{1006, 2}, {1035, 2}, {1037, 2}}));
+    // Each rule at its own level: 1006 a warning, 1035 and 1037 notes.
+    EXPECT_EQ(rulesOf(*outside), (std::map<std::int64_t, int>{{1006, 2}, {1035, 3}, {1037, 3}}));
 }
 
 TEST(ServerConfig, ABadConfigurationIsShownOnceAndTheDefaultsHold) {
@@ -127,7 +132,7 @@ TEST(ServerConfig, ABadConfigurationIsShownOnceAndTheDefaultsHold) {
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->at("params"),
               (Json{{"type", 1},
-                    {"message", "/w/quarvel.toml: line 3: expected a table (quarvel uses its "
+                    {"message", "/w/quarvel.toml:3: expected a table (quarvel uses its "
                                 "defaults until the file is fixed)"}}));
 
     server.send(notification("initialized", Json::object()));
@@ -189,7 +194,7 @@ TEST(ServerConfig, AChangedConfigurationIsReadAgainAndEveryDocumentRechecked) {
 }
 
 TEST(ServerConfig, NoWatcherIsRegisteredWithoutTheClientsConsent) {
-    const lsp::DefaultConfigReader reader;
+    const DefaultReader reader;
     ServerHarness server(optionsWith(reader));
     server.send(initialize(false));
     server.send(notification("initialized", Json::object()));
