@@ -1,6 +1,6 @@
 -- Neovim's own language client against quarvel-lsp: edits of a buffer that is never saved
--- give diagnostics at the edited line, fixing the line takes them away, and a quick fix
--- switches a rule off. Exits Neovim with 0 when all holds, 1 with the reason otherwise.
+-- give diagnostics at the edited line, fixing the line takes them away, and the quick fixes
+-- switch a rule off, in the file and in quarvel.toml. Exits Neovim with 0 when all holds, 1 with the reason otherwise.
 
 local server = os.getenv('QUARVEL_LSP')
 local work = os.getenv('QUARVEL_WORK')
@@ -83,6 +83,31 @@ local function test()
     local general = diagnostics_of(1005)
     return #general == 1 and general[1].lnum == 13
   end)
+
+  -- The other quick fix for rule 1005: an edit of quarvel.toml, which Neovim makes in a
+  -- buffer of its own. Saved (the buffer attached, so that the server hears of the save),
+  -- it switches the rule off.
+  vim.api.nvim_win_set_cursor(0, { 14, 8 })
+  offered = {}
+  vim.ui.select = function(items, _, on_choice)
+    for index, item in ipairs(items) do
+      if item[2].title == 'Switch rule 1005 off in quarvel.toml' then
+        return on_choice(item, index)
+      end
+    end
+    error('no quick fix for quarvel.toml among ' .. #items)
+  end
+  vim.lsp.buf.code_action()
+  local config = vim.fn.bufnr(work .. '/quarvel.toml')
+  wait_for('the edit of quarvel.toml', function()
+    config = vim.fn.bufnr(work .. '/quarvel.toml')
+    return config ~= -1 and vim.api.nvim_buf_get_lines(config, -2, -1, true)[1] == '1005 = "off"'
+  end)
+  assert(vim.lsp.buf_attach_client(config, client), 'quarvel.toml was not attached')
+  vim.api.nvim_buf_call(config, function() vim.cmd('write') end)
+  wait_for('rule 1005 to go', function() return #diagnostics_of(1005) == 0 end)
+  local saved = io.open(work .. '/quarvel.toml'):read('*a')
+  assert(saved == '# Quarvel settings\n\n[rules]\n1005 = "off"\n', saved)
 
   vim.lsp.stop_client(client)
   wait_for('the server to stop', function() return vim.lsp.get_client_by_id(client) == nil end)
