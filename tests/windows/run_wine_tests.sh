@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the end-to-end cases against quarvel.exe under Wine: every case of tests/cli, compared
 # with the same expected output as on Linux (a case's stdout.windows where the system's texts
-# differ), then the cases of tests/windows/cases, which only make sense on Windows.
+# differ), then the cases of tests/windows/cases, which only make sense on Windows, and the
+# other programs beside it (quarvel-report.exe, quarvel-scan.exe, quarvel-lsp.exe).
 #   run_wine_tests.sh PATH/TO/quarvel.exe
 set -u
 exe=$(realpath "$1")
@@ -80,6 +81,20 @@ if ! grep -q '"uri": "src/sub/A.java"' "$tree/r.sarif"; then
   failed=$((failed + 1))
 fi
 rm -rf "$tree"
+
+# quarvel-lsp.exe through sessions of editing over pipes: bytes pass unchanged both ways
+# (standard input and output in binary mode), and quarvel.toml is read from a folder.
+lsp_exe=$(dirname "$exe")/lsp/quarvel-lsp.exe
+lsp_wrapper=$(mktemp)
+printf '#!/usr/bin/env bash\nexec wine "%s" "$@" 2> /dev/null\n' "$lsp_exe" > "$lsp_wrapper"
+chmod +x "$lsp_wrapper"
+for session in sync config malformed; do
+  total=$((total + 1))
+  if ! out=$(python3 "$here/../lsp/protocol/test_$session.py" "$lsp_wrapper" 2>&1); then
+    echo "FAILED quarvel-lsp.exe, $session"; echo "$out"; failed=$((failed + 1))
+  fi
+done
+rm -f "$lsp_wrapper"
 
 rm -rf "$drive_c/quarvel-test"
 echo "Wine: $((total - failed)) of $total cases passed"
