@@ -3,6 +3,7 @@
 #include "lsp/Diagnostics.h"
 #include "lsp/FileUri.h"
 #include "lsp/RpcError.h"
+#include "scan/baseline/BaselineMatcher.h"
 #include "util/AssertionReporter.h"
 
 #include <algorithm>
@@ -171,6 +172,26 @@ std::optional<AnalysisService::Job> AnalysisService::nextJob(std::unique_lock<st
     }
 }
 
+namespace {
+/// Marks the defects that the baseline records, or drops them, as quarvel-scan matches them:
+/// by file, rule and the text of the line, whatever moved around them.
+void markKnown(AnalysisOutcome& outcome, const std::vector<scan::baseline::Entry>& recorded,
+               const std::string& path, const std::string& text, bool drop) {
+    std::vector<scan::baseline::FileDefect> defects;
+    for (const Finding& finding : outcome.findings)
+        defects.push_back({finding.rule, finding.line});
+    scan::baseline::BaselineMatcher matcher(recorded);
+    const std::vector<bool> known = matcher.match(scan::baseline::keyDefects(path, text, defects));
+    std::vector<Finding> kept;
+    for (std::size_t i = 0; i < outcome.findings.size(); ++i) {
+        outcome.findings[i].known = known[i];
+        if (!(drop && known[i]))
+            kept.push_back(std::move(outcome.findings[i]));
+    }
+    outcome.findings = std::move(kept);
+}
+} // namespace
+
 std::optional<Json> AnalysisService::analyse(const Job& job) {
     const Workspace::Place place =
         job.path ? workspace_.placeOf(*job.path)
@@ -182,8 +203,12 @@ std::optional<Json> AnalysisService::analyse(const Job& job) {
     const std::string subject = job.uri + " version " + std::to_string(job.version);
     client_.trace("analysing " + subject, std::to_string(job.text.size()) + " bytes");
     try {
-        const std::optional<AnalysisOutcome> outcome =
+        std::optional<AnalysisOutcome> outcome =
             checker_.analyse(job.text, rules.off, cancelRunning_);
+        if (outcome && !rules.baseline.empty() &&
+            settings_.knownDefects != KnownDefects::kShow)
+            markKnown(*outcome, rules.baseline, place.relativePath, job.text,
+                      settings_.knownDefects == KnownDefects::kHide);
         const auto milliseconds = [&] {
             return std::to_string(
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());

@@ -31,9 +31,13 @@ namespace lsp {
 /// analysis of the document's current version when it has not finished yet.
 class AnalysisService {
   public:
+    /// What becomes of a defect that the workspace's baseline records.
+    enum class KnownDefects { kHint, kHide, kShow };
+
     struct Settings {
         std::chrono::milliseconds debounce{200};
         bool push = true;
+        KnownDefects knownDefects = KnownDefects::kHint;
     };
 
     AnalysisService(Client& client, const Workspace& workspace, const TextChecker& checker,

@@ -17,6 +17,8 @@ struct Finding {
     std::int32_t rule;
     std::int32_t line;
     std::string message;
+    /// Recorded in the workspace's baseline: a known defect, shown as a hint.
+    bool known = false;
 };
 
 /// What one analysis of a text found: its defects, or the failure of a bad disable

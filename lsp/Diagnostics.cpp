@@ -63,6 +63,10 @@ class LineRanges {
 
 } // namespace
 
+namespace {
+constexpr int kHintSeverity = 4; // the protocol's DiagnosticSeverity.Hint
+} // namespace
+
 Json diagnosticsFor(const AnalysisOutcome& outcome, std::string_view text,
                     const std::function<Level(std::int32_t)>& levelOf) {
     Json diagnostics = Json::array();
@@ -76,11 +80,12 @@ Json diagnosticsFor(const AnalysisOutcome& outcome, std::string_view text,
                                {"message", wellFormedText(outcome.directiveError->message)}});
     }
     for (const Finding& finding : outcome.findings) {
-        diagnostics.push_back({{"range", lines.rangeOf(finding.line)},
-                               {"severity", severityOf(levelOf(finding.rule))},
-                               {"code", finding.rule},
-                               {"source", "quarvel"},
-                               {"message", wellFormedText(finding.message)}});
+        diagnostics.push_back(
+            {{"range", lines.rangeOf(finding.line)},
+             {"severity", finding.known ? kHintSeverity : severityOf(levelOf(finding.rule))},
+             {"code", finding.rule},
+             {"source", "quarvel"},
+             {"message", wellFormedText(finding.message)}});
     }
     return diagnostics;
 }

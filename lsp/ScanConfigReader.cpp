@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace lsp {
@@ -13,7 +14,12 @@ namespace {
 
 class ScanWorkspaceConfig : public WorkspaceConfig {
   public:
-    explicit ScanWorkspaceConfig(scan::config::ScanConfig config) : config_(std::move(config)) {}
+    explicit ScanWorkspaceConfig(scan::config::ScanConfig config,
+                                 std::vector<scan::baseline::Entry> baseline = {})
+        : config_(std::move(config)) {
+        for (scan::baseline::Entry& entry : baseline)
+            baseline_[entry.path].push_back(std::move(entry));
+    }
 
     FileRules rulesFor(const std::string& path) const override {
         FileRules rules;
@@ -29,12 +35,23 @@ class ScanWorkspaceConfig : public WorkspaceConfig {
             if (level && *level != rule.level)
                 rules.levels[rule.number] = *level;
         }
+        if (const auto recorded = baseline_.find(path); recorded != baseline_.end())
+            rules.baseline = recorded->second;
         return rules;
     }
 
   private:
     const scan::config::ScanConfig config_;
+    std::map<std::string, std::vector<scan::baseline::Entry>> baseline_;
 };
+
+std::string readWhole(const std::string& fileName) {
+    std::ifstream file(fileName, std::ios::binary);
+    std::ostringstream text;
+    if (!file || !(text << file.rdbuf()) || file.bad())
+        throw ConfigError(fileName + ": the file cannot be read");
+    return text.str();
+}
 
 } // namespace
 
@@ -43,13 +60,15 @@ std::shared_ptr<const WorkspaceConfig> ScanConfigReader::read(const std::string&
     std::error_code failed;
     if (!std::filesystem::exists(fileName, failed))
         return std::make_shared<ScanWorkspaceConfig>(scan::config::ScanConfig(folder));
-    std::ifstream file(fileName, std::ios::binary);
-    std::ostringstream text;
-    if (!file || !(text << file.rdbuf()) || file.bad())
-        throw ConfigError(fileName + ": the file cannot be read");
     try {
-        return std::make_shared<ScanWorkspaceConfig>(
-            scan::config::ScanConfig::parse(text.str(), fileName));
+        scan::config::ScanConfig config =
+            scan::config::ScanConfig::parse(readWhole(fileName), fileName);
+        // The baseline a configuration names, when it exists: quarvel-scan writes it.
+        std::vector<scan::baseline::Entry> baseline;
+        if (config.baseline() && std::filesystem::exists(*config.baseline(), failed))
+            baseline =
+                scan::baseline::parseBaseline(readWhole(*config.baseline()), *config.baseline());
+        return std::make_shared<ScanWorkspaceConfig>(std::move(config), std::move(baseline));
     } catch (const exceptions::Exception& failure) {
         throw ConfigError(failure.getMessage());
     }

@@ -135,6 +135,21 @@ void Server::registerLifecycle() {
     });
 }
 
+namespace {
+/// The client's choice for defects the baseline records: {"baseline": "hint" | "hide" |
+/// "show"} among its initialization options; a hint when it says nothing or something else.
+AnalysisService::KnownDefects knownDefectsFrom(const Json& options) {
+    if (!options.is_object())
+        return AnalysisService::KnownDefects::kHint;
+    const Json& choice = options.value("baseline", Json());
+    if (choice == "hide")
+        return AnalysisService::KnownDefects::kHide;
+    if (choice == "show")
+        return AnalysisService::KnownDefects::kShow;
+    return AnalysisService::KnownDefects::kHint;
+}
+} // namespace
+
 Json Server::initialize(const Json& params) {
     if (!params.is_object())
         throw RpcError(errors::kInvalidParams, "initialize needs an object of params");
@@ -144,6 +159,7 @@ Json Server::initialize(const Json& params) {
     AnalysisService::Settings settings;
     settings.debounce = options_.debounce;
     settings.push = !capabilities_.pullDiagnostics;
+    settings.knownDefects = knownDefectsFrom(params.value("initializationOptions", Json()));
     service_ = std::make_unique<AnalysisService>(client_, workspace_, checker_, settings);
     codeActions_ = std::make_unique<CodeActions>(capabilities_, *service_, workspace_);
     lifecycle_.initialized();

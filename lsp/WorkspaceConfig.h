@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lsp/Severity.h"
+#include "scan/baseline/Baseline.h"
 
 #include <cstdint>
 #include <map>
@@ -19,6 +20,8 @@ struct FileRules {
     bool excluded = false;                // not checked at all
     std::vector<std::int32_t> off;        // rules that do not run
     std::map<std::int32_t, Level> levels; // levels that differ from the rules' own
+    /// What the configuration's baseline records of the file.
+    std::vector<scan::baseline::Entry> baseline;
 };
 
 /// A workspace folder's configuration. Paths are relative to the folder, with '/' between
