@@ -56,8 +56,8 @@ rules and prints one line per defect, then a summary. It reads whole code bases
 quickly and any bytes without failing.
 .
 quarvel-scan checks a project's tree: it leaves out what git ignores, keeps
-going past a file it cannot read, reports only new defects against a baseline or
-a git revision, and writes reports for CI platforms in one run.
+going past a file it cannot read, reports only new defects against a baseline
+or a git revision, and writes reports for CI platforms in one run.
 .
 quarvel-report turns a run's output into SARIF, Checkstyle XML, GitLab Code
 Quality JSON, the compilers' file:line form or GitHub Actions annotations, and
