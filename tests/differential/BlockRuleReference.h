@@ -5,6 +5,7 @@
 // body's start" for rules that let one answer serve nested bodies, the reference of the rules
 // that judge a whole block, and the fragments their texts are made of.
 
+#include "products/quarvel/rule/Rule.h"
 #include "tests/support/Generators.h"
 #include "tests/support/PlainSearch.h"
 #include "util/parser/compiler/syntaxhighlighter/SourceViews.h"

@@ -4,7 +4,7 @@
 // one the regex engine returns first. So the reference here is a plain enumeration: at each
 // start every way of laying out the pattern is tried, the lazy stretch stops at the first
 // repeat, and the longest match is taken, then the one whose name starts earlier.
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/TextScan.h"
 #include "tests/differential/CollidingNames.h"
 #include "tests/support/Generators.h"
 #include "tests/support/PlainSearch.h"
@@ -158,7 +158,7 @@ TEST(DuplicateImportRule, TheLongNamesShareAHash) {
     const std::string a = thueMorseName(false);
     const std::string b = thueMorseName(true);
     const std::string text = a + b;
-    products::quarvel::rule::StretchHashes hashes(text);
+    products::quarvel::search::StretchHashes hashes(text);
     ASSERT_NE(a, b);
     EXPECT_EQ(hashes.of(0, a.size()), hashes.of(a.size(), text.size()));
 }

@@ -5,7 +5,7 @@
 // byte, the whole-block test as a search of the range alone. A differential test builds a
 // rule's reference from these and compares it with the rule on generated texts.
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 #include <cstddef>
 #include <optional>
@@ -13,15 +13,15 @@
 
 namespace quarvel::testing {
 
-using products::quarvel::rule::Match;
-using products::quarvel::rule::Pattern;
-using products::quarvel::rule::Resume;
+using products::quarvel::search::Match;
+using products::quarvel::search::Pattern;
+using products::quarvel::search::Resume;
 
 /// While alive, every pattern is tried at every position of the searched range, whatever
 /// anchors it has; the setting before it comes back afterwards, so guards may nest.
 class EveryPositionSearch {
   public:
-    EveryPositionSearch() : before_(products::quarvel::rule::searchesEveryPosition()) {
+    EveryPositionSearch() : before_(products::quarvel::search::searchesEveryPosition()) {
         Pattern::searchEveryPositionForTesting(true);
     }
     ~EveryPositionSearch() { Pattern::searchEveryPositionForTesting(before_); }
@@ -40,7 +40,7 @@ template <class OnMatch>
 void plainForEachMatch(const Pattern& pattern, const std::string& text, OnMatch onMatch,
                        std::size_t from = 0, std::size_t to = std::string::npos) {
     const EveryPositionSearch everywhere;
-    products::quarvel::rule::forEachMatch(pattern, text, onMatch, from, to);
+    products::quarvel::search::forEachMatch(pattern, text, onMatch, from, to);
 }
 
 /// The leftmost match in [from, to) of the text, \A at `from`, tried at every position.

@@ -1,10 +1,10 @@
-#include "products/quarvel/rule/LineCounter.h"
+#include "products/quarvel/search/LineCounter.h"
 
 #include "util/StringHelper.h"
 
 #include <gtest/gtest.h>
 
-using namespace products::quarvel::rule;
+using namespace products::quarvel::search;
 
 namespace {
 

@@ -1,4 +1,5 @@
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/search/PatternSearch.h"
 #include "tests/unit/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,7 @@
 #include <clocale>
 #include <random>
 
-using namespace products::quarvel::rule;
+using namespace products::quarvel::search;
 
 namespace {
 
@@ -134,7 +135,7 @@ TEST(GuardSearch, EngineLimitsEndTheRulesSearchAndKeepItsDefects) {
     const Pattern explosive("(.*?,){11}P"); // backtracks without end on a long line of commas
     const std::string text = "M M " + std::string(30000, ',');
     testing::internal::CaptureStdout();
-    DefectCollector found("F.java");
+    products::quarvel::rule::DefectCollector found("F.java");
     guardSearch(1234, [&] {
         forEachMatch(marker, text, [&](const Match& m) -> Resume {
             found.report(1, "marker");

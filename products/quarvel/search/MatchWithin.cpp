@@ -1,10 +1,10 @@
-#include "products/quarvel/rule/MatchWithin.h"
+#include "products/quarvel/search/MatchWithin.h"
 
-#include "products/quarvel/rule/SearchLoop.h"
+#include "products/quarvel/search/SearchLoop.h"
 
 #include <algorithm>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 std::size_t MatchWithin::FirstMatch::operator()(std::size_t start) const {
     const std::optional<Match> match = searchOnce(*pattern, *text, start);
@@ -16,4 +16,4 @@ bool MatchWithin::found(std::size_t from, std::size_t to) {
     return firstMatch_.from(from) != kNoPosition && firstEnd_ <= std::min(to, text_.size());
 }
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/TextScan.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 /// An import that can repeat a name: the position of its keyword, the start of the name after
 /// the white space, and the end of the stretch from that start that it is indexed by.
@@ -63,4 +63,4 @@ class ImportIndex {
         imports_;
 };
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

@@ -2,7 +2,7 @@
 
 // The regular-expression engine behind Pattern, for the files of the search layer only.
 
-#include "products/quarvel/rule/Pattern.h"
+#include "products/quarvel/search/Pattern.h"
 
 #include <boost/regex.hpp>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 struct Pattern::Compiled {
     boost::regex regex;
@@ -32,4 +32,4 @@ boost::match_flag_type flagsAt(std::size_t position, std::size_t rangeStart, boo
 bool runEngine(const char* first, const char* last, boost::cmatch& found, const Pattern& pattern,
                boost::match_flag_type flags);
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

@@ -1,10 +1,10 @@
-#include "products/quarvel/rule/Pattern.h"
+#include "products/quarvel/search/Pattern.h"
 
-#include "products/quarvel/rule/PatternEngine.h"
+#include "products/quarvel/search/PatternEngine.h"
 
 #include <locale>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 namespace {
 
 bool searchEveryPosition = false;
@@ -73,4 +73,4 @@ std::string Match::groupText(const std::string& text, std::size_t index) const {
     return span.matched() ? text.substr(span.begin, span.length()) : std::string();
 }
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 /// Line numbers of positions in one text: the same answers as util::lineNumberAt, without
 /// counting from the start of the text for every position. Positions asked in increasing
@@ -25,4 +25,4 @@ class LineCounter {
     std::vector<std::size_t> lineFeeds_;
 };
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

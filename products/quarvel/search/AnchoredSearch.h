@@ -3,7 +3,7 @@
 // The search of a pattern with anchors: the pattern is tried only where one of its anchors'
 // literals stands with the bytes around it that the anchor requires.
 
-#include "products/quarvel/rule/Pattern.h"
+#include "products/quarvel/search/Pattern.h"
 
 #include <boost/regex.hpp>
 
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 /// What a search loop learnt about one anchor: from `lookedFrom` on, the first place where
 /// its literal stands with the bytes around it that the anchor requires is `acceptedAt`
@@ -38,4 +38,4 @@ bool searchAtAnchors(const Pattern& pattern, const std::string& text, std::size_
                      std::size_t to, bool resumed, std::vector<AnchorMemo>& memos,
                      boost::cmatch& found);
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 /// Counts open and close characters from `start` on, with one open already counted, and
 /// returns the index where the counts are equal, or nullopt at the end of the text.
@@ -50,4 +50,4 @@ class BracketIndex {
     std::vector<std::size_t> closes_;
 };
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

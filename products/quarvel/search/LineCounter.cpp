@@ -1,10 +1,10 @@
-#include "products/quarvel/rule/LineCounter.h"
+#include "products/quarvel/search/LineCounter.h"
 
 #include "util/ByteScan.h"
 
 #include <algorithm>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 using util::countByte;
 using util::forEachByteOf;
@@ -27,4 +27,4 @@ std::int32_t LineCounter::lineAt(std::size_t position) {
     return line_;
 }
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

@@ -1,10 +1,10 @@
-#include "products/quarvel/rule/AnchoredSearch.h"
+#include "products/quarvel/search/AnchoredSearch.h"
 
-#include "products/quarvel/rule/PatternEngine.h"
+#include "products/quarvel/search/PatternEngine.h"
 
 #include <algorithm>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 namespace {
 
 /// The next place where one anchor's literal stands in [from, to), with the start of the
@@ -140,4 +140,4 @@ bool searchAtAnchors(const Pattern& pattern, const std::string& text, std::size_
     }
 }
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

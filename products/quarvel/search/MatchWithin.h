@@ -1,12 +1,12 @@
 #pragma once
 
-#include "products/quarvel/rule/FirstFrom.h"
-#include "products/quarvel/rule/Pattern.h"
+#include "products/quarvel/search/FirstFrom.h"
+#include "products/quarvel/search/Pattern.h"
 
 #include <cstddef>
 #include <string>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 /// Answers "does the pattern match somewhere in [from, to)?" for many ranges of one text
 /// whose starts mostly grow, as the bodies of nested blocks do, without searching a long
@@ -37,4 +37,4 @@ class MatchWithin {
     FirstFrom<FirstMatch> firstMatch_;
 };
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

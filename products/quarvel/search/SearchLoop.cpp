@@ -1,12 +1,12 @@
-#include "products/quarvel/rule/SearchLoop.h"
+#include "products/quarvel/search/SearchLoop.h"
 
-#include "products/quarvel/rule/AnchoredSearch.h"
-#include "products/quarvel/rule/PatternEngine.h"
+#include "products/quarvel/search/AnchoredSearch.h"
+#include "products/quarvel/search/PatternEngine.h"
 #include "util/AssertionReporter.h"
 
 #include <algorithm>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 namespace {
 
 /// One search of [from, to); `resumed` tells that the range does not start a search, and
@@ -75,4 +75,4 @@ void guardSearch(std::int32_t ruleNumber, const std::function<void()>& search) {
     }
 }
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

@@ -1,10 +1,10 @@
-#include "products/quarvel/rule/BracketScan.h"
+#include "products/quarvel/search/BracketScan.h"
 
 #include "util/ByteScan.h"
 
 #include <algorithm>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 using util::forEachByteOf;
 
@@ -110,4 +110,4 @@ std::optional<std::size_t> BracketIndex::indexedClose(std::size_t start) const {
     return *found;
 }
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "products/quarvel/rule/Pattern.h"
-#include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/search/Pattern.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 /// Where a search loop goes on after a match: the offset to search from next, or nullopt
 /// to stop. An offset that does not lie after the previous search's start stops the loop.
@@ -38,4 +37,4 @@ bool matchesWholeBlock(const Pattern& pattern, const std::string& text, std::siz
 /// reported.
 void guardSearch(std::int32_t ruleNumber, const std::function<void()>& search);
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "products/quarvel/rule/LiteralFinder.h"
+#include "products/quarvel/search/LiteralFinder.h"
 
 #include <bitset>
 #include <cstddef>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 constexpr std::size_t kNoPosition = std::string::npos;
 
@@ -141,4 +141,4 @@ class Match {
     std::vector<Span> spans_;
 };
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

@@ -1,6 +1,6 @@
-#include "products/quarvel/rule/PatternEngine.h"
+#include "products/quarvel/search/PatternEngine.h"
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 std::vector<Span> spansOf(const boost::cmatch& found, const char* base) {
     std::vector<Span> spans(found.size());
@@ -28,4 +28,4 @@ bool runEngine(const char* first, const char* last, boost::cmatch& found, const 
     }
 }
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

@@ -11,7 +11,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 /// Finds a literal text fast in Java sources. When the literal holds a byte that is rare in
 /// source code, the library's byte search looks for that byte and the rest is compared at
@@ -110,4 +110,4 @@ class LiteralFinder {
     bool rareByteIsRare_ = false;
 };
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

@@ -1,8 +1,8 @@
-#include "products/quarvel/rule/LiteralFinder.h"
+#include "products/quarvel/search/LiteralFinder.h"
 
 #include <cstring>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 namespace {
 // Bytes of Java sources from the most to the least common (a rough order, measured on a
 // large body of code); a byte not listed counts as rarer than all of them.
@@ -34,4 +34,4 @@ LiteralFinder::LiteralFinder(std::string literal) : literal_(std::move(literal))
     rareByteIsRare_ = commonness(literal_[rare_]) <= kRareCommonness;
 }
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

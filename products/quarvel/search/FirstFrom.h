@@ -5,7 +5,7 @@
 #include <type_traits>
 #include <utility>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 /// The first place at or after a start where something stands, for starts that mostly grow,
 /// as the starts of nested blocks or of successive candidates do: the answer for one start
@@ -37,4 +37,4 @@ template <class Find> class FirstFrom {
 
 template <class Find> FirstFrom(Find) -> FirstFrom<Find>;
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

@@ -1,8 +1,8 @@
-#include "products/quarvel/rule/ImportIndex.h"
+#include "products/quarvel/search/ImportIndex.h"
 
 #include <algorithm>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 namespace {
 const LiteralFinder kKeywordFinder(ImportIndex::kKeyword);
 } // namespace
@@ -38,4 +38,4 @@ void ImportIndex::add(std::size_t keyword) {
         imports_[{keyEnd - name, hashes_.of(name, keyEnd)}].push_back({keyword, name, keyEnd});
 }
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search

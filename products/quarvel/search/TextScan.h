@@ -1,7 +1,7 @@
 #pragma once
 
-#include "products/quarvel/rule/FirstFrom.h"
-#include "products/quarvel/rule/LiteralFinder.h"
+#include "products/quarvel/search/FirstFrom.h"
+#include "products/quarvel/search/LiteralFinder.h"
 #include "util/ByteScan.h"
 
 #include <algorithm>
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace products::quarvel::rule {
+namespace products::quarvel::search {
 
 using util::countByte;
 using util::findByteOf;
@@ -141,4 +141,4 @@ class StretchHashes {
     std::vector<std::uint64_t> powers_;
 };
 
-} // namespace products::quarvel::rule
+} // namespace products::quarvel::search
