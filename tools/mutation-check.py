@@ -87,7 +87,7 @@ def main():
     parser.add_argument("--jdk", help="a project file whose output is compared for each survivor")
     args = parser.parse_args()
     faults = [fault for path in args.faults for fault in read_faults(os.path.abspath(path))]
-    project = os.path.abspath(args.jdk) if project else None
+    project = os.path.abspath(args.jdk) if args.jdk else None
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     os.chdir(root)
 
