@@ -26,6 +26,9 @@ function(quarvel_harden target)
     return()
   endif()
   target_compile_options(${target} PRIVATE -fstack-protector-strong)
+  # At link time too: MinGW-w64 then links its stack protector library (libssp, statically
+  # in a -static program); glibc has the checks built in.
+  target_link_options(${target} PRIVATE -fstack-protector-strong)
   if(NOT WIN32)
     # Programs are linked with -pie; the static libraries they take in are compiled for a
     # program (-fPIE), not for a shared library (-fPIC, which would let every call between
