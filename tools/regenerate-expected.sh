@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Rewrites the expected output of the end-to-end cases from what the built programs give
 # now: tests/cli/*/stdout and status, and tests/report/cases/*/VARIANT.{stdout,stderr,status}
-# with the report files a variant writes (VARIANT.out.NAME). Run it after a change that is
+# with the report files a variant writes (VARIANT.out.NAME); and the last rule's number in
+# the configuration messages that name it (tests/scan/config/cases/*.expected). Run it after a change that is
 # meant to change that output, such as a new rule (every SARIF report lists the rules), and
 # read `git diff` before committing: what changed must be what the change meant.
 #   tools/regenerate-expected.sh [BUILD_DIR] [CTEST_REGEX]
@@ -16,4 +17,10 @@ cmake --build "$build" --target quarvel quarvel-report
 QUARVEL_REGENERATE=1 ctest --test-dir "$build" -R "$pattern" -E '^report\.(validate|e2e)\.' \
   -j2 --output-on-failure > /dev/null || true
 ctest --test-dir "$build" -R "$pattern" -E '^report\.(validate|e2e)\.' -j2 --output-on-failure
-git status --short tests/cli tests/report/cases
+# "rules are numbered 1000 to N": N is the last rule's number, from the count in the banner.
+count=$("$build/quarvel" -help | sed -n '1s/.* against \([0-9]*\) numbered coding rules\.$/\1/p')
+for expected in tests/scan/config/cases/*.expected; do
+  [ -e "$expected" ] || continue
+  sed -i -E "s/rules are numbered 1000 to [0-9]+/rules are numbered 1000 to $((999 + count))/" "$expected"
+done
+git status --short tests/cli tests/report/cases tests/scan/config/cases
