@@ -181,6 +181,9 @@ TEST(Anchors, FindTheSameMatchesAsASearchAtEveryPosition) {
     const Pattern checkedAfter(
         R"(==\s*"|"\s*==)", {Anchor("==").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("\"")),
                              Anchor("\"").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("="))});
+    // A literal that can stand again one byte later ("===") with no promise about what follows
+    // it: the engine turns the first place down, and the next candidate is the second.
+    const Pattern overlappingLiteral(R"(==\s*")", {Anchor("==")});
     const Pattern startAnchor(R"((;|\A)while)", {{"while", {{ByteSet::of(";"), 0, 1}}}});
     // "=" next to "==" makes runs in which an anchor's literal stands again one byte later.
     static const std::string pieces[] = {"a b",       "==",
@@ -200,8 +203,9 @@ TEST(Anchors, FindTheSameMatchesAsASearchAtEveryPosition) {
         std::string text;
         for (int k = 0; k < round % 40; ++k)
             text += pieces[pick(random)];
-        for (const Pattern* pattern : {&leadingLiteral, &fixedRunBefore, &variableRunBefore,
-                                       &twoRunsBefore, &alternatives, &checkedAfter}) {
+        for (const Pattern* pattern :
+             {&leadingLiteral, &fixedRunBefore, &variableRunBefore, &twoRunsBefore, &alternatives,
+              &checkedAfter, &overlappingLiteral}) {
             const BothWays found = matchBothWays(*pattern, text);
             ASSERT_EQ(found.anchored, found.everyPosition) << pattern->text() << " in " << text;
         }
