@@ -52,6 +52,32 @@ std::optional<Match> plainSearch(const Pattern& pattern, const std::string& text
 std::optional<std::size_t> plainMatchingClose(const std::string& text, std::size_t start, char open,
                                               char close);
 
+/// plainMatchingClose, counting the bytes scanned as a rule's bracket index does: once the
+/// direct scans have covered more than the text's size plus 4096 bytes, the index is built and
+/// answers every later question. The answers are plainMatchingClose's.
+class CountedBracketScan {
+  public:
+    CountedBracketScan(const std::string& text, char open, char close)
+        : text_(text), open_(open), close_(close) {}
+
+    /// Whether the rule's index answers the next question.
+    bool indexed() const { return scanned_ > text_.size() + kIndexAllowance; }
+
+    std::optional<std::size_t> matchingClose(std::size_t start) {
+        const std::optional<std::size_t> found = plainMatchingClose(text_, start, open_, close_);
+        if (start < text_.size())
+            scanned_ += (found ? *found + 1 : text_.size()) - start;
+        return found;
+    }
+
+  private:
+    static constexpr std::size_t kIndexAllowance = 4096;
+    const std::string& text_;
+    char open_;
+    char close_;
+    std::size_t scanned_ = 0;
+};
+
 /// True when the leftmost match of the pattern in [from, to) alone starts at `from` and ends
 /// at `to`.
 bool plainWholeBlock(const Pattern& pattern, const std::string& text, std::size_t from,
