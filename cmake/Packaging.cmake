@@ -50,8 +50,8 @@ set(CPACK_PACKAGE_NAME quarvel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "the Quarvel developers")
 set(CPACK_PACKAGE_CONTACT "Quarvel developers <developers@quarvel.example>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "checks Java sources against 42 numbered coding rules")
-set(CPACK_PACKAGE_DESCRIPTION "Quarvel checks Java source files against 42 numbered coding
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "checks Java sources against ${QUARVEL_RULE_COUNT} numbered coding rules")
+set(CPACK_PACKAGE_DESCRIPTION "Quarvel checks Java source files against ${QUARVEL_RULE_COUNT} numbered coding
 rules and prints one line per defect, then a summary. It reads whole code bases
 quickly and any bytes without failing.
 .

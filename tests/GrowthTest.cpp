@@ -4,12 +4,14 @@
 // 1 MB: caches and noise make small times jump once, a quadratic search keeps growing
 // sixteen-fold. No search may give up on these texts either (the pattern engine stops a
 // search that backtracks too long and the rule reports a failed internal check).
+#include "products/quarvel/rule/AllRules.h"
 #include "tests/growth/GrowthTexts.h"
 #include "tests/growth/RuleTimer.h"
 #include "util/AssertionReporter.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <sstream>
 
@@ -63,6 +65,15 @@ std::vector<std::int32_t> rulesWithTexts() {
     for (const GrowthText& text : growthTexts())
         rules.insert(text.rule);
     return {rules.begin(), rules.end()};
+}
+
+// A rule without fragments would never be timed here.
+TEST(GrowthTexts, EveryRuleHasFragments) {
+    const std::vector<std::int32_t> timed = rulesWithTexts();
+    const products::quarvel::rule::AllRules rules;
+    for (const auto& [number, rule] : rules.registry())
+        EXPECT_TRUE(std::count(timed.begin(), timed.end(), number) == 1)
+            << "rule " << number << " has no fragments in tests/growth/GrowthTexts.cpp";
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, Growth, testing::ValuesIn(rulesWithTexts()),

@@ -5,6 +5,7 @@
 // the line where the defect is reported; a line can hold several. Such lists are compared
 // in line order. When a file "<input>.expected" stands beside the input, it is used instead,
 // one defect per line as "LINE NNNN message", and the defects must come in exactly its order.
+#include "products/quarvel/rule/AllRules.h"
 #include "tests/support/PlainSearch.h"
 #include "tests/support/RuleHarness.h"
 
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -154,6 +156,17 @@ std::string testName(const testing::TestParamInfo<std::filesystem::path>& info) 
             c = '_';
     }
     return "r" + name;
+}
+
+// A rule without inputs here would have no test of what it reports.
+TEST(RuleCorpusInputs, EveryRuleHasAnInput) {
+    std::set<std::string> numbers;
+    for (const std::filesystem::path& input : corpusInputs())
+        numbers.insert(input.filename().string().substr(0, 4));
+    const products::quarvel::rule::AllRules rules;
+    for (const auto& [number, rule] : rules.registry())
+        EXPECT_EQ(numbers.count(std::to_string(number)), 1u)
+            << "no tests/rules/" << number << "-<slug>.java";
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, RuleCorpus, testing::ValuesIn(corpusInputs()), testName);

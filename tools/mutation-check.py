@@ -1,22 +1,29 @@
 #!/usr/bin/env python3
 """Puts small faults into the code one at a time and runs the CTest suite against each.
 
-    tools/mutation-check.py FAULTS [--build DIR] [--jdk PROJECT.jnt]
+    tools/mutation-check.py FAULTS... [--build DIR] [--jdk PROJECT.jnt]
 
-FAULTS is a text file of faults, each a block of three lines (blank lines and lines starting
+A FAULTS file holds faults, each a block of three lines (blank lines and lines starting
 with '#' between blocks are ignored):
 
     @ products/quarvel/rule/EmptyCatchBlockRule.cpp    the file
     - return c == ' ' || c == '\\t' || c == '\\n';       text that occurs exactly once in it
     + return c == ' ' || c == '\\n';                    what it becomes
 
+and, where a person has looked at a fault and found that it cannot change what any program
+prints or returns (it only changes speed, say), a fourth line that says why:
+
+    = only the memo's reach changes: every answer is the same
+
 For each fault the script changes the file, rebuilds in its own build folder (default
 build-mutation), runs `ctest --stop-on-failure` (no file it writes may pass 2 GB), and puts
 the file back as it was, whatever happens. A fault is caught when a test fails, and survives
-when all pass; a fault that does not compile counts as neither. With --jdk, a surviving fault is also run over the given
-project file and its output compared with the output of the unchanged program: when they are
-equal the fault may change no output at all (it is then listed apart, not counted). Prints a
-table and the share caught.
+when all pass; a fault that does not compile counts as neither. Every survivor counts against
+the share caught unless its block carries a person's "=" line: no run over one code base
+shows that a fault changes nothing, since a code base need not reach the code it changes.
+With --jdk, each survivor is also run over the given project file and the table says whether
+that output changed, as a hint for the person who judges it. Prints a table and the share
+caught.
 """
 import argparse
 import hashlib
@@ -27,20 +34,30 @@ import sys
 
 
 def read_faults(path):
+    """The faults of a file as (file, old, new, judgement) tuples; judgement is None where no
+    person has said that the fault changes nothing."""
     faults, block = [], []
+
+    def close_block():
+        if not block:
+            return
+        if len(block) not in (3, 4) or not (block[0].startswith("@ ") and
+                                           block[1].startswith("- ") and
+                                           block[2].startswith("+ ") and
+                                           (len(block) == 3 or block[3].startswith("= "))):
+            sys.exit(f"{path}: bad fault block: {block}")
+        judgement = block[3][2:].strip() if len(block) == 4 else None
+        faults.append((block[0][2:].strip(), block[1][2:], block[2][2:], judgement))
+        block.clear()
+
     for raw in open(path, encoding="utf-8"):
         line = raw.rstrip("\n")
         if not line.strip() or line.startswith("#"):
             continue
+        if line.startswith("@ "):
+            close_block()
         block.append(line)
-        if len(block) == 3:
-            where, old, new = block
-            if not (where.startswith("@ ") and old.startswith("- ") and new.startswith("+ ")):
-                sys.exit(f"bad fault block: {block}")
-            faults.append((where[2:].strip(), old[2:], new[2:]))
-            block = []
-    if block:
-        sys.exit(f"incomplete fault block at the end: {block}")
+    close_block()
     return faults
 
 
@@ -65,25 +82,28 @@ def output_digest(build, project):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("faults")
+    parser.add_argument("faults", nargs="+")
     parser.add_argument("--build", default="build-mutation")
-    parser.add_argument("--jdk", help="a project file to tell faults that change no output")
+    parser.add_argument("--jdk", help="a project file whose output is compared for each survivor")
     args = parser.parse_args()
+    faults = [fault for path in args.faults for fault in read_faults(os.path.abspath(path))]
+    project = os.path.abspath(args.jdk) if args.jdk else None
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     os.chdir(root)
-    faults = read_faults(args.faults)
 
     if run(["cmake", "-S", ".", "-B", args.build, "-G", "Ninja"]).returncode != 0:
         sys.exit("cmake failed")
     if run(["cmake", "--build", args.build]).returncode != 0:
         sys.exit("the unchanged code does not build")
-    baseline = output_digest(args.build, args.jdk) if args.jdk else None
+    baseline = output_digest(args.build, project) if project else None
 
     rows = []
-    for path, old, new in faults:
+    for path, old, new, judgement in faults:
         original = open(path, encoding="utf-8").read()
         if original.count(old) != 1:
-            rows.append((path, old, new, f"skipped: the text occurs {original.count(old)} times"))
+            rows.append((path, old, new, judgement,
+                         f"skipped: the text occurs {original.count(old)} times"))
+            print(f"{rows[-1][4][:40]:40} {path}: {old.strip()[:60]}", flush=True)
             continue
         try:
             open(path, "w", encoding="utf-8").write(original.replace(old, new))
@@ -97,27 +117,33 @@ def main():
                               if "***Failed" in l or "***Timeout" in l or "***Exception" in l]
                     verdict = "caught" + (": " + failed[0].split(":", 1)[-1].strip()[:70]
                                           if failed else "")
-                elif baseline and output_digest(args.build, args.jdk) == baseline:
-                    verdict = "survived, same output on the project"
                 else:
-                    verdict = "SURVIVED"
+                    verdict = "judged equivalent" if judgement else "SURVIVED"
+                    if baseline:
+                        same = output_digest(args.build, project) == baseline
+                        verdict += (" (same output on the project)" if same
+                                    else " (the project's output changes)")
         finally:
             open(path, "w", encoding="utf-8").write(original)
-        rows.append((path, old, new, verdict))
+        rows.append((path, old, new, judgement, verdict))
         print(f"{verdict[:40]:40} {path}: {old.strip()[:60]}", flush=True)
 
     run(["cmake", "--build", args.build])  # leave the folder built from the unchanged code
-    caught = sum(1 for r in rows if r[3].startswith("caught"))
-    survived = sum(1 for r in rows if r[3] == "SURVIVED")
-    counted = caught + survived
+    caught = sum(1 for r in rows if r[4].startswith("caught"))
+    survived = [r for r in rows if r[4].startswith("SURVIVED")]
+    judged = [r for r in rows if r[4].startswith("judged equivalent")]
+    counted = caught + len(survived)
     print()
     print(f"{caught} of {counted} faults caught"
           + (f" ({100 * caught / counted:.0f}%)" if counted else "")
-          + f"; {len(rows) - counted} not counted (no compile, skipped, or no output change)")
-    for path, old, new, verdict in rows:
-        if verdict == "SURVIVED":
-            print(f"  survived: {path}\n    - {old.strip()}\n    + {new.strip()}")
-    return 0 if survived == 0 else 1
+          + f"; {len(judged)} judged equivalent by a person, "
+          + f"{len(rows) - counted - len(judged)} not counted (no compile or skipped)")
+    for path, old, new, judgement, verdict in survived:
+        print(f"  survived: {path}\n    - {old.strip()}\n    + {new.strip()}\n    {verdict}")
+    for path, old, new, judgement, verdict in judged:
+        print(f"  judged equivalent: {path}\n    - {old.strip()}\n    + {new.strip()}\n"
+              f"    = {judgement}")
+    return 0 if not survived else 1
 
 
 if __name__ == "__main__":

@@ -7,8 +7,8 @@
 # output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/bootstrap.sh
-cmake -S . -B build -G Ninja
+bash tools/bootstrap.sh --tests
+cmake -S . -B build -G Ninja -DQUARVEL_TESTS=ON
 cmake --build build
 ctest --test-dir build -j2 --output-on-failure
 cmake -S . -B build-asan -G Ninja -DQUARVEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -6,6 +6,8 @@
 # console's CR LF line ends are compared as LF, the working directory is masked in its
 # Windows form, and a case's "stdout.windows" replaces "stdout" where the two must differ
 # (the system's error texts).
+# QUARVEL_REGENERATE=1 writes what the program gave into the case's "stdout" and "status"
+# instead of comparing (tools/regenerate-expected.sh; "stdout.windows" is never rewritten).
 set -u
 program=$1
 case_dir=$2
@@ -50,6 +52,10 @@ tail -n +$((banner_lines + 1)) actual.out |
   sed -E -e 's/^Total time: [0-9.e+-]+ seconds$/Total time: <time> seconds/' \
     -e "s|^Current Working Directory: $cwd_pattern\$|Current Working Directory: <cwd>|" > actual.masked
 
+if [ -n "${QUARVEL_REGENERATE:-}" ] && [ -z "${QUARVEL_RUNNER:-}" ]; then
+  cp actual.masked "$expected_stdout"
+  echo "$status" > "$case_dir/status"
+fi
 expected_status=$(cat "$case_dir/status")
 ok=1
 if ! cmp -s actual.masked "$expected_stdout"; then

@@ -5,6 +5,7 @@
 // body's start" for rules that let one answer serve nested bodies, the reference of the rules
 // that judge a whole block, and the fragments their texts are made of.
 
+#include "products/quarvel/rule/Rule.h"
 #include "tests/support/Generators.h"
 #include "tests/support/PlainSearch.h"
 #include "util/parser/compiler/syntaxhighlighter/SourceViews.h"
@@ -34,19 +35,15 @@ struct Reach {
     std::size_t sharedAnswers = 0;
 };
 
-/// The bracket scan byte by byte, counting the bytes scanned as the rules' bracket index
-/// does: once the direct scans have covered more than the text's size plus 4096 bytes, the
-/// index is built and gives that answer and every later one.
+/// The bracket scan byte by byte, with what it reaches counted in `reach`.
 class CountedBrackets {
   public:
     CountedBrackets(const std::string& text, char open, char close, Reach* reach)
-        : text_(text), open_(open), close_(close), reach_(reach) {}
+        : scan_(text, open, close), reach_(reach) {}
 
     std::optional<std::size_t> matchingClose(std::size_t start) {
-        const std::optional<std::size_t> found = plainMatchingClose(text_, start, open_, close_);
-        if (start < text_.size())
-            scanned_ += (found ? *found + 1 : text_.size()) - start;
-        if (reach_ && scanned_ > text_.size() + kIndexAllowance)
+        const std::optional<std::size_t> found = scan_.matchingClose(start);
+        if (reach_ && scan_.indexed())
             ++reach_->indexedAnswers;
         if (reach_ && !found)
             ++reach_->unclosed;
@@ -54,12 +51,8 @@ class CountedBrackets {
     }
 
   private:
-    static constexpr std::size_t kIndexAllowance = 4096;
-    const std::string& text_;
-    char open_;
-    char close_;
+    CountedBracketScan scan_;
     Reach* reach_;
-    std::size_t scanned_ = 0;
 };
 
 /// A stretch [begin, end) where something stands; begin is npos when there is none.

@@ -20,14 +20,10 @@ const Pattern kEqualsWithBody(R"([;\}\{]{1}([^\(]+)boolean\s+(equals)\s*\(\s*Obj
 const Pattern kGetClassCall(R"(getClass\s*\(\s*\))");
 const char kMessage[] = "Compare classes using getClass() in non-final equals method.";
 
-/// Bytes the bracket scans may cover beyond the text's size before the rule indexes braces.
-constexpr std::size_t kScanAllowance = 4096;
-
 struct Reach {
     std::size_t finalMethods = 0;
     std::size_t withGetClass = 0;
     std::size_t unclosedBodies = 0;
-    std::size_t scannedForBraces = 0;
     std::size_t matchesAfterIndex = 0;
     /// Matches with a single byte between the white space after "Object" and the "{", and
     /// matches that start where the one before them ended.
@@ -37,6 +33,7 @@ struct Reach {
 
 DefectList plainEqualsWithoutGetClass(const std::string& raw, Reach* reach = nullptr) {
     const std::string code = util::parser::compiler::syntaxhighlighter::makeSourceViews(raw).code;
+    CountedBracketScan braces(code, '{', '}');
     Reach seen;
     DefectList defects;
     std::size_t lastEnd = std::string::npos;
@@ -50,11 +47,9 @@ DefectList plainEqualsWithoutGetClass(const std::string& raw, Reach* reach = nul
             ++seen.finalMethods;
             return m.end();
         }
-        if (seen.scannedForBraces > code.size() + kScanAllowance)
-            ++seen.matchesAfterIndex;
+        seen.matchesAfterIndex += braces.indexed() ? 1 : 0;
         const std::size_t bodyStart = m.end() - 1;
-        const auto close = plainMatchingClose(code, bodyStart, '{', '}');
-        seen.scannedForBraces += (close ? *close + 1 : code.size()) - bodyStart;
+        const auto close = braces.matchingClose(bodyStart);
         // A method without its closing brace has its body run to the end of the text.
         const std::size_t bodyEnd = close ? *close : code.size();
         seen.unclosedBodies += close ? 0 : 1;

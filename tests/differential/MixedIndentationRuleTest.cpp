@@ -16,7 +16,7 @@ namespace {
 
 using namespace quarvel::testing;
 using products::quarvel::rule::DefectList;
-using products::quarvel::rule::Span;
+using products::quarvel::search::Span;
 using util::parser::compiler::syntaxhighlighter::CodeStripper;
 
 const Pattern kIndentation(R"(\n[\x20\t]*)");

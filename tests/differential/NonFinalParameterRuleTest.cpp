@@ -18,9 +18,6 @@ using products::quarvel::rule::DefectList;
 const Pattern kParameterList(R"(\w+\s*\(\s*([^()]*)\)[^;\{\}]*?\{.)");
 const char kMessage[] = "Declare parameters final.";
 
-/// Bytes the bracket scans may cover beyond the text's size before the rule indexes braces.
-constexpr std::size_t kScanAllowance = 4096;
-
 /// Non-overlapping occurrences of `part` in `text`, counted from the left.
 std::size_t occurrences(const std::string& text, const std::string& part) {
     std::size_t count = 0;
@@ -33,14 +30,13 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
 struct Reach {
     std::size_t unclosedBodies = 0;
     std::size_t blankLists = 0;
-    /// Bytes covered by the bracket scans, and the matches found after they covered more than
-    /// the text's size plus the allowance.
-    std::size_t scannedForBraces = 0;
+    /// Matches found once the rule's bracket index answers.
     std::size_t matchesAfterIndex = 0;
 };
 
 DefectList plainNonFinalParameters(const std::string& raw, Reach* reach = nullptr) {
     const std::string code = util::parser::compiler::syntaxhighlighter::makeSourceViews(raw).code;
+    CountedBracketScan braces(code, '{', '}');
     Reach seen;
     DefectList defects;
     plainForEachMatch(kParameterList, code, [&](const Match& m) -> Resume {
@@ -54,10 +50,8 @@ DefectList plainNonFinalParameters(const std::string& raw, Reach* reach = nullpt
             defects.push_back({"T.java", plainLineAt(code, m.begin()), kMessage});
         seen.blankLists +=
             !list.empty() && list.find_first_not_of(" \t\r\n\f\v") == std::string::npos;
-        if (seen.scannedForBraces > code.size() + kScanAllowance)
-            ++seen.matchesAfterIndex;
-        const auto close = plainMatchingClose(code, m.end() - 1, '{', '}');
-        seen.scannedForBraces += (close ? *close + 1 : code.size()) - (m.end() - 1);
+        seen.matchesAfterIndex += braces.indexed() ? 1 : 0;
+        const auto close = braces.matchingClose(m.end() - 1);
         // The body is skipped; without a closing brace the search goes on after the match.
         if (!close)
             ++seen.unclosedBodies;

@@ -19,9 +19,6 @@ const Pattern kThreadSubclass(R"(([^\{\}]*)class\s+\w+\s+extends\s+Thread\s[^\{]
 const Pattern kRunMethod(R"(public\s+void\s+run\s*\(\s*\))");
 const char kMessage[] = "public void run() not overridden when extending Thread.";
 
-/// Bytes the bracket scans may cover beyond the text's size before the rule indexes braces.
-constexpr std::size_t kScanAllowance = 4096;
-
 struct Reach {
     std::size_t abstractClasses = 0;
     /// Matches whose group 1 holds another "class" before the one it ends at, and matches
@@ -30,12 +27,12 @@ struct Reach {
     std::size_t closeInHeader = 0;
     std::size_t withRun = 0;
     std::size_t unclosedBodies = 0;
-    std::size_t scannedForBraces = 0;
     std::size_t matchesAfterIndex = 0;
 };
 
 DefectList plainThreadsWithoutRun(const std::string& raw, Reach* reach = nullptr) {
     const std::string code = util::parser::compiler::syntaxhighlighter::makeSourceViews(raw).code;
+    CountedBracketScan braces(code, '{', '}');
     Reach seen;
     DefectList defects;
     plainForEachMatch(kThreadSubclass, code, [&](const Match& m) -> Resume {
@@ -45,11 +42,9 @@ DefectList plainThreadsWithoutRun(const std::string& raw, Reach* reach = nullptr
             ++seen.abstractClasses;
             return m.end();
         }
-        if (seen.scannedForBraces > code.size() + kScanAllowance)
-            ++seen.matchesAfterIndex;
+        seen.matchesAfterIndex += braces.indexed() ? 1 : 0;
         const std::size_t bodyStart = m.end() - 1;
-        const auto close = plainMatchingClose(code, bodyStart, '{', '}');
-        seen.scannedForBraces += (close ? *close + 1 : code.size()) - bodyStart;
+        const auto close = braces.matchingClose(bodyStart);
         // A class without its closing brace has its body run to the end of the text.
         const std::size_t bodyEnd = close ? *close : code.size();
         seen.unclosedBodies += close ? 0 : 1;

@@ -17,7 +17,7 @@ namespace {
 
 using namespace quarvel::testing;
 using products::quarvel::rule::DefectList;
-using products::quarvel::rule::Span;
+using products::quarvel::search::Span;
 
 const Pattern kImportedName(R"(import\s+[^;]+\.([_\w]+);)");
 const char kMessage[] = "Unused import statement.";

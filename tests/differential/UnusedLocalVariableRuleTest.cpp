@@ -32,7 +32,7 @@ template <class OnMatch>
 void plainForEachMatchIn(const Pattern& pattern, const std::string& text, OnMatch onMatch,
                          std::size_t from, std::size_t to) {
     const EveryPositionSearch everywhere;
-    products::quarvel::rule::forEachMatch(pattern, text, onMatch, from, to);
+    products::quarvel::search::forEachMatch(pattern, text, onMatch, from, to);
 }
 
 /// What the plain algorithm went through on one text: enough to tell whether the rule's

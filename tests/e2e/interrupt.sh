@@ -7,14 +7,28 @@ source "$(dirname "$0")/lib.sh" "$1"
 set -m # background jobs get their own process group and keep SIGINT
 python3 -c "import sys; sys.stdout.write('\t x\n' * 4194304)" > Big.java # 16 MB: the run outlasts the delays
 
-# Every line after the banner is a defect line, and the output ends with a line feed.
-check_whole_lines() { # WHAT FILE
+# Every line after the banner is a defect line (by default one of Big.java), and the output
+# ends with a line feed.
+check_whole_lines() { # WHAT FILE [LINE_PATTERN]
+  local pattern=${3:-'^Big\.java:[0-9]+ Rule\(10(07|20)\) '}
   if [ -s "$2" ] && [ "$(tail -c 1 "$2" | od -An -c | tr -d ' ')" != '\n' ]; then
     fail "$1: the output ends in the middle of a line: $(tail -c 60 "$2" | cat -A)"
   fi
   local bad
-  bad=$(tail -n +4 "$2" | grep -c -v -E '^Big\.java:[0-9]+ Rule\(10(07|20)\) ')
+  bad=$(tail -n +4 "$2" | grep -c -v -E "$pattern")
   [ "$bad" -eq 0 ] || fail "$1: $bad lines are not whole defect lines"
+}
+
+# Reads a pipe slowly into a file: a thousand bytes every half millisecond.
+slow_reader() { # PIPE FILE
+  python3 -c '
+import sys, time
+while True:
+    block = sys.stdin.buffer.read(1000)
+    if not block:
+        break
+    sys.stdout.buffer.write(block)
+    time.sleep(0.0005)' < "$1" > "$2"
 }
 
 status_after() { # SIGNAL
@@ -33,14 +47,7 @@ for signal in INT TERM HUP QUIT; do
     check_whole_lines "SIG$signal after $delay s into a file" out.txt
 
     rm -f pipe && mkfifo pipe
-    python3 -c '
-import sys, time
-while True:
-    block = sys.stdin.buffer.read(1000)
-    if not block:
-        break
-    sys.stdout.buffer.write(block)
-    time.sleep(0.0005)' < pipe > piped.txt &
+    slow_reader pipe piped.txt &
     reader=$!
     "$program" -files Big.java > pipe 2> err &
     pid=$!
@@ -80,5 +87,34 @@ for signal in TERM INT HUP QUIT; do
   timeout 1 cat <&3 > stalled.txt
   exec 3<&-
   check_whole_lines "SIG$signal into a stalled pipe" stalled.txt
+done
+# Lines longer than a pipe takes in one piece (PIPE_BUF): a javadoc tag of 6,000 bytes, which
+# rule 1024 names in its message. Such a line goes into the pipe in parts as the reader makes
+# room; a signal that comes in between lets the line be finished before the run ends, where
+# the signal's default action would leave it cut (with the same status).
+python3 -c "import sys; sys.stdout.write('/**\n' + (' * @' + 't' * 6000 + '\n') * 3000 + ' */\n')" > Tags.java
+tag_line='^Tags\.java:[0-9]+ Rule\(10(24|35|37)\) '
+for signal in TERM INT HUP QUIT; do
+  for written in 100000 1000000; do
+    rm -f pipe tags.txt && mkfifo pipe
+    slow_reader pipe tags.txt &
+    reader=$!
+    "$program" -files Tags.java > pipe 2> err &
+    pid=$!
+    # Until that much has been read (at most 10 s): the run is then writing long lines.
+    for _ in $(seq 200); do
+      [ "$(stat -c %s tags.txt 2> /dev/null || echo 0)" -ge $written ] && break
+      sleep 0.05
+    done
+    kill -s $signal $pid
+    wait $pid
+    status=$?
+    expect_eq "status after SIG$signal, long lines into a slow pipe" "$(status_after $signal)" \
+      "$status"
+    wait $reader
+    [ "$(stat -c %s tags.txt)" -ge $written ] || fail "SIG$signal: less than $written bytes written"
+    check_whole_lines "SIG$signal after $written bytes, long lines into a slow pipe" tags.txt \
+      "$tag_line"
+  done
 done
 finish

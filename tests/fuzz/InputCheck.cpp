@@ -4,9 +4,9 @@
 #include "app/FileAnalysis.h"
 #include "exceptions/Exception.h"
 #include "products/quarvel/rule/AllRules.h"
-#include "products/quarvel/rule/PatternSearch.h"
 #include "products/quarvel/ruleconfig/DirectiveRuleDisableParser.h"
 #include "products/quarvel/ruleconfig/RuleConfigException.h"
+#include "products/quarvel/search/PatternSearch.h"
 #include "util/AssertionReporter.h"
 #include "util/parser/ArgumentParser.h"
 
@@ -51,7 +51,7 @@ std::vector<std::string> defectTexts(const std::string& text, bool everyPosition
                                      bool& lineBelowOne) {
     const ruleconfig::DirectiveRuleDisableParser disableParser;
     std::vector<std::string> lines;
-    rule::Pattern::searchEveryPositionForTesting(everyPosition);
+    search::Pattern::searchEveryPositionForTesting(everyPosition);
     /// Each defect as "RULE:LINE message".
     struct Lines : app::FileDefects {
         Lines(std::vector<std::string>& lines, bool& lineBelowOne)
@@ -71,7 +71,7 @@ std::vector<std::string> defectTexts(const std::string& text, bool everyPosition
         app::checkSource(text, registry(), disableParser, {}, collected);
     } catch (const ruleconfig::RuleConfigException&) {
     }
-    rule::Pattern::searchEveryPositionForTesting(false);
+    search::Pattern::searchEveryPositionForTesting(false);
     return lines;
 }
 

@@ -1,9 +1,11 @@
 // Checks that a codeclimate and a sarif report parse as JSON and hold one issue or result per
 // defect, in order, on the defect's file and line. The expected defects are FILE<tab>LINE
-// lines; a file name that is not UTF-8 is compared only where the report can say it.
-//   node check_json_reports.js EXPECTED.tsv CODECLIMATE.json REPORT.sarif
+// lines; a file name that is not UTF-8 is compared only where the report can say it. The sarif
+// report lists RULE_COUNT rules, as many as quarvel's banner says it has.
+//   node check_json_reports.js EXPECTED.tsv CODECLIMATE.json REPORT.sarif RULE_COUNT
 const fs = require("fs");
-const [expectedFile, codeClimateFile, sarifFile] = process.argv.slice(2);
+const [expectedFile, codeClimateFile, sarifFile, ruleCountText] = process.argv.slice(2);
+const ruleCount = Number(ruleCountText);
 
 const expected = [];
 const raw = fs.readFileSync(expectedFile);
@@ -40,7 +42,8 @@ issues.forEach((issue, i) => {
 
 const sarif = JSON.parse(fs.readFileSync(sarifFile, "utf8"));
 const run = sarif.runs[0];
-if (sarif.version !== "2.1.0" || run.tool.driver.rules.length !== 42) problem("sarif: not 2.1.0 with 42 rules");
+if (sarif.version !== "2.1.0" || run.tool.driver.rules.length !== ruleCount)
+  problem(`sarif: not 2.1.0 with ${ruleCount} rules`);
 if (run.results.length !== expected.length)
   problem(`sarif: ${run.results.length} results for ${expected.length} defects`);
 run.results.forEach((result, i) => {

@@ -7,6 +7,8 @@
 # VARIANT.stderr and VARIANT.status what it must give, and VARIANT.out.NAME the file NAME it
 # must write. The working folder's path is written <cwd> in all of them.
 # QUARVEL_RUNNER=wine runs a Windows quarvel-report.exe; its messages' CR LF are read as LF.
+# QUARVEL_REGENERATE=1 writes what quarvel-report gave into the case's expected files instead
+# of comparing (tools/regenerate-expected.sh).
 set -u
 quarvel=$1
 report=$2
@@ -31,6 +33,7 @@ status=${PIPESTATUS[1]}
 mask() { sed "s|$(pwd -P)/|<cwd>/|g" "$1"; }
 ok=1
 compare() { # expected file, actual file
+  [ -n "${QUARVEL_REGENERATE:-}" ] && mask "$2" > "$1"
   if ! mask "$2" | cmp -s "$1" -; then
     echo "$(basename "$1") differs (expected, then actual):"
     mask "$2" | diff "$1" - | head -40
@@ -44,6 +47,7 @@ for expected in "$case_dir/$variant".out.*; do
   name=${expected##*/$variant.out.}
   if [ -f "$name" ]; then compare "$expected" "$name"; else echo "no file $name written"; ok=0; fi
 done
+[ -n "${QUARVEL_REGENERATE:-}" ] && echo "$status" > "$case_dir/$variant.status"
 if [ "$status" != "$(cat "$case_dir/$variant.status")" ]; then
   echo "exit status $status, expected $(cat "$case_dir/$variant.status")"
   ok=0

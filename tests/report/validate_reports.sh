@@ -50,7 +50,8 @@ for case_dir in "$@"; do
   json)
     "$report" --format codeclimate run.out > codeclimate.json 2> /dev/null
     "$report" --format sarif run.out > report.sarif 2> /dev/null
-    node "$here/check_json_reports.js" expected.tsv codeclimate.json report.sarif ||
+    rule_count=$("$quarvel" -help | sed -n '1s/.* against \([0-9]*\) numbered coding rules\.$/\1/p')
+    node "$here/check_json_reports.js" expected.tsv codeclimate.json report.sarif "$rule_count" ||
       fail "the JSON reports do not hold the defects"
     ;;
   quickfix)

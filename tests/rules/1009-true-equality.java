@@ -4,6 +4,7 @@ class TrueEquality {
         if (x == true) { } // EXPECT 1009
         if (true == x) { } // EXPECT 1009
         if (x==true) { } // EXPECT 1009
+        if (true==x) { } // EXPECT 1009
         if (x == /* c */ true) { } // EXPECT 1009
         if (x == // EXPECT 1009 (the line of ==)
             true) { }

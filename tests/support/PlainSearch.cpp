@@ -7,7 +7,7 @@ namespace quarvel::testing {
 std::optional<Match> plainSearch(const Pattern& pattern, const std::string& text, std::size_t from,
                                  std::size_t to) {
     const EveryPositionSearch everywhere;
-    return products::quarvel::rule::searchOnce(pattern, text, from, to);
+    return products::quarvel::search::searchOnce(pattern, text, from, to);
 }
 
 std::optional<std::size_t> plainMatchingClose(const std::string& text, std::size_t start, char open,

@@ -1,4 +1,4 @@
-#include "products/quarvel/rule/BracketScan.h"
+#include "products/quarvel/search/BracketScan.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-using namespace products::quarvel::rule;
+using namespace products::quarvel::search;
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "products/quarvel/rule/LiteralFinder.h"
+#include "products/quarvel/search/LiteralFinder.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
-using namespace products::quarvel::rule;
+using namespace products::quarvel::search;
 
 namespace {
 

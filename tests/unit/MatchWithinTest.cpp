@@ -1,13 +1,13 @@
-#include "products/quarvel/rule/MatchWithin.h"
+#include "products/quarvel/search/MatchWithin.h"
 
-#include "products/quarvel/rule/SearchLoop.h"
+#include "products/quarvel/search/SearchLoop.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
-using namespace products::quarvel::rule;
+using namespace products::quarvel::search;
 
 namespace {
 

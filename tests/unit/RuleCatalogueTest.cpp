@@ -45,7 +45,7 @@ TEST(RuleCatalogue, HoldsEveryRuleInAscendingNumber) {
         EXPECT_EQ(findRule(rule.number), &rule);
     }
     EXPECT_EQ(findRule(999), nullptr);
-    EXPECT_EQ(findRule(1042), nullptr);
+    EXPECT_EQ(findRule(static_cast<std::int32_t>(1000 + AllRules::kCount)), nullptr);
     EXPECT_EQ(findRule(-1), nullptr);
 }
 

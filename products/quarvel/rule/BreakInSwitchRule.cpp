@@ -1,7 +1,7 @@
 #include "products/quarvel/rule/BreakInSwitchRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 #include "util/AssertionReporter.h"
 #include "util/parser/compiler/syntaxhighlighter/CodeStripper.h"
 
@@ -9,6 +9,9 @@
 #include <array>
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 using util::parser::compiler::syntaxhighlighter::CodeStripper;
 

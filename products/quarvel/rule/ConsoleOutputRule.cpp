@@ -1,8 +1,11 @@
 #include "products/quarvel/rule/ConsoleOutputRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 const Pattern kConsoleOutput(R"(System\.err\.print|System\.out\.print|.printStackTrace\(\);)",
                              {{"System.err.print"},

@@ -1,12 +1,15 @@
 #include "products/quarvel/rule/DeadCodeRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 #include <algorithm>
 #include <optional>
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // The rule's pattern, whose matches the search below finds by hand:
 // "if\s*\(\s*false\s*\)|while\s*\(\s*false\s*\)|for\s*\([^;]*;\s*false\s*;[^)]*\)".

@@ -1,8 +1,11 @@
 #include "products/quarvel/rule/DefaultFinalizerRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // The group is not the parameter list: "[^\{]*" covers that and any throws clause.
 const Pattern kFinalizerBlock(

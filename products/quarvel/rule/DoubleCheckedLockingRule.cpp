@@ -1,7 +1,7 @@
 #include "products/quarvel/rule/DoubleCheckedLockingRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -9,6 +9,9 @@
 #include <vector>
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // The rule's pattern, whose matches the search below finds by hand:
 // "if\s*\(([^=\)]+)\s*==\s*null\s*\)\s*\{?\s*synchronized\s*\([^\)]*\)\s*\{\s*if\s*\(\1\s*==\s*null\s*\)\s*\{?\s*[^;]*new[^\}]*\}".

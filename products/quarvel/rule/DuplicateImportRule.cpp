@@ -1,13 +1,16 @@
 #include "products/quarvel/rule/DuplicateImportRule.h"
 
-#include "products/quarvel/rule/ImportIndex.h"
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/ImportIndex.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 #include <algorithm>
 #include <optional>
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // The rule is the pattern "import\s+([^*;]+);[^\(\{]*?import\s+\1;", searched by hand: the
 // lazy stretch made a pattern search try every later import for every import, which is

@@ -1,12 +1,15 @@
 #include "products/quarvel/rule/EmptyCatchBlockRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 #include <algorithm>
 #include <functional>
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // A catch block is a match of "\}\s*catch\s*\(.*?\)\s*\{.", found by hand below.
 const Pattern kOnlyBlanks(R"([\s\{\}]*)");

@@ -1,11 +1,14 @@
 #include "products/quarvel/rule/EmptyClassRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 #include <string_view>
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // A class block is a match of "class([^{]*)\{.": "class", the header up to the first "{"
 // (group 1), the brace and one more byte. The rule finds these directly.

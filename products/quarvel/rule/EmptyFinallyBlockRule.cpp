@@ -1,8 +1,11 @@
 #include "products/quarvel/rule/EmptyFinallyBlockRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 const Pattern kFinallyBlock(R"(\}\s*finally\s*\{.)",
                             {Anchor("finally", {{ByteSet::whiteSpace(), 0, kNoPosition},

@@ -5,7 +5,7 @@
 namespace products::quarvel::rule {
 namespace {
 // Headers are matches of "\s(for\s*\(.)".
-const StatementHeader kForHeader{ByteSet::whiteSpace(), LiteralFinder("for")};
+const StatementHeader kForHeader{search::ByteSet::whiteSpace(), search::LiteralFinder("for")};
 } // namespace
 
 void EmptyForBodyRule::checkCode(const std::string& code, DefectSink& defects) const {

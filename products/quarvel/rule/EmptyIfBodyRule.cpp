@@ -5,7 +5,8 @@
 namespace products::quarvel::rule {
 namespace {
 // Headers are matches of "[\s\{\}](if\s*\(.)".
-const StatementHeader kIfHeader{ByteSet::whiteSpace() | ByteSet::of("{}"), LiteralFinder("if")};
+const StatementHeader kIfHeader{search::ByteSet::whiteSpace() | search::ByteSet::of("{}"),
+                                search::LiteralFinder("if")};
 } // namespace
 
 void EmptyIfBodyRule::checkCode(const std::string& code, DefectSink& defects) const {

@@ -1,10 +1,13 @@
 #include "products/quarvel/rule/EmptyStatementBody.h"
 
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/TextScan.h"
 
 #include <optional>
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 struct HeaderMatch {
     std::size_t keyword;

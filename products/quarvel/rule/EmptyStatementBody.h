@@ -1,6 +1,7 @@
 #pragma once
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/rule/Rule.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 #include <functional>
 
@@ -11,8 +12,8 @@ namespace products::quarvel::rule {
 /// pattern that takes a longer run of `before` bytes ("[\s\{\};]+(while\s*\(.)") has the same
 /// matches apart from where they start, since a run never reaches back over another keyword.
 struct StatementHeader {
-    ByteSet before;
-    LiteralFinder keyword;
+    search::ByteSet before;
+    search::LiteralFinder keyword;
 };
 
 /// The search shared by the for, if and while rules: for every header whose parenthesis is

@@ -5,8 +5,8 @@
 namespace products::quarvel::rule {
 namespace {
 // Headers are matches of "[\s\{\};]+(while\s*\(.)".
-const StatementHeader kWhileHeader{ByteSet::whiteSpace() | ByteSet::of("{};"),
-                                   LiteralFinder("while")};
+const StatementHeader kWhileHeader{search::ByteSet::whiteSpace() | search::ByteSet::of("{};"),
+                                   search::LiteralFinder("while")};
 
 /// True when a '}' stands before the keyword with nothing but spaces, tabs, carriage returns
 /// and at most one line feed between them: then the while closes a do statement. The first

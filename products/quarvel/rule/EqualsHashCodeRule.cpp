@@ -1,9 +1,12 @@
 #include "products/quarvel/rule/EqualsHashCodeRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 #include "util/StringHelper.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 const Pattern
     kEqualsDeclaration(R"(boolean\s*equals\(\s*Object\s)",

@@ -1,8 +1,11 @@
 #include "products/quarvel/rule/EqualsOverloadRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // Group 1: the parameter type as written.
 const Pattern

@@ -1,9 +1,12 @@
 #include "products/quarvel/rule/EqualsWithoutGetClassRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // Group 1: the text between the semicolon or brace and "boolean"; group 2: the word equals.
 const Pattern kEqualsWithBody(R"([;\}\{]{1}([^\(]+)boolean\s+(equals)\s*\(\s*Object\s[^;,\{]+\{.)");

@@ -1,9 +1,12 @@
 #include "products/quarvel/rule/ExplicitFinalizerCallRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // The rule is the pattern "(\w+)\.finalize\(\);|()finalize\(\);", searched by hand: group 1
 // is the qualifier, the empty group 2 marks an unqualified call. Every match holds

@@ -1,8 +1,11 @@
 #include "products/quarvel/rule/FinalizerWithoutSuperRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 const Pattern kFinalizer(
     R"(protected\s+void\s+finalize\s*(\s*)[^\{]*\{.)",

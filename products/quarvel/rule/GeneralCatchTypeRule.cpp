@@ -1,8 +1,11 @@
 #include "products/quarvel/rule/GeneralCatchTypeRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 const Pattern kGeneralCatch(
     R"(\}\s*catch\s*\(\s*(Exception|Throwable|RuntimeException|Error|final\s+Exception|final\s+Throwable|final\s+RuntimeException|final\s+Error))",

@@ -1,8 +1,11 @@
 #include "products/quarvel/rule/GeneralThrowTypeRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 const Pattern
     kGeneralThrow(R"(throw\s+(Exception|Throwable|RuntimeException|Error))",

@@ -1,9 +1,12 @@
 #include "products/quarvel/rule/LongLineRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 constexpr std::size_t kLongestLine = 80;
 

@@ -1,8 +1,11 @@
 #include "products/quarvel/rule/MissingAuthorTagRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 const Pattern kAuthorTag(R"(\s@author\s)", {Anchor("@author", {{ByteSet::whiteSpace(), 1, 1}})
                                                 .thenAfter(ByteSet(), 0, ByteSet::whiteSpace())});

@@ -1,12 +1,15 @@
 #include "products/quarvel/rule/MixedIndentationRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // An indentation is a match of "\n[\x20\t]*": a line feed and the longest run of spaces
 // and tabs after it. The rule finds these directly, which gives the same matches.

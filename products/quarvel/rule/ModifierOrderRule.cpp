@@ -1,8 +1,11 @@
 #include "products/quarvel/rule/ModifierOrderRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // A later modifier followed by an earlier one, for every such pair.
 const Pattern kWrongPair(

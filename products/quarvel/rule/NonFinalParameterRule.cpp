@@ -1,10 +1,13 @@
 #include "products/quarvel/rule/NonFinalParameterRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 #include "util/StringHelper.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // A method or other construct with a parameter list and a body is a match of
 // "\w+\s*\(\s*([^()]*)\)[^;\{\}]*?\{.": a word, optional white space, "(", no parenthesis up

@@ -1,9 +1,12 @@
 #include "products/quarvel/rule/ReturnInFinallyRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 const Pattern kFinallyBlock(R"(\}\s*finally\s*\{.)",
                             {Anchor("finally", {{ByteSet::whiteSpace(), 0, kNoPosition},

@@ -1,8 +1,11 @@
 #include "products/quarvel/rule/StringIdentityComparisonRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 const Pattern kStringIdentityComparison(
     R"(==\s*"|"\s*==|!=\s*"|"\s*!=)",

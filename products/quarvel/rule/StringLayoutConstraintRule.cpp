@@ -1,11 +1,14 @@
 #include "products/quarvel/rule/StringLayoutConstraintRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 #include <algorithm>
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // Reports each match of "\.add\([^;]*("Center"|"North"|"East"|"West"|"South")[^;]*\);".
 // Neither [^;]* can pass the first ';' after ".add(", so a call matches exactly when that ';'

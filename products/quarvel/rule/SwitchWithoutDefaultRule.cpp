@@ -1,9 +1,12 @@
 #include "products/quarvel/rule/SwitchWithoutDefaultRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // A switch with its block is a match of "switch\s*\(\s*\w*\s*\)\s*\{.": "switch", blanks,
 // "(", blanks, a word or none, blanks, ")", blanks, "{" and one byte more. Blanks and word

@@ -1,8 +1,11 @@
 #include "products/quarvel/rule/TabCharacterRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {} // namespace
 
 void TabCharacterRule::checkCode(const std::string& code, DefectSink& defects) const {

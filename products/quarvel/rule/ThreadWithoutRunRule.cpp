@@ -1,11 +1,14 @@
 #include "products/quarvel/rule/ThreadWithoutRunRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 #include <string>
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // A Thread subclass is a match of
 // "([^\{\}]*)class\s+\w+\s+extends\s+Thread\s[^\{]*\{.": group 1 runs back from "class" to the

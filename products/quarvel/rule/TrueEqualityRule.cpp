@@ -1,8 +1,11 @@
 #include "products/quarvel/rule/TrueEqualityRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 const Pattern kTrueEquality(R"(==\s*true|true\s*==)",
                             {Anchor("==").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("t")),

@@ -1,7 +1,7 @@
 #include "products/quarvel/rule/UnknownJavadocTagRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 #include <algorithm>
 #include <array>
@@ -9,6 +9,9 @@
 #include <string_view>
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // A block tag is a match of "\s@(\w+)\s": white space, "@", a name of word bytes and white
 // space. The name is the longest run of word bytes after the "@" (a shorter one would have a

@@ -1,8 +1,11 @@
 #include "products/quarvel/rule/UnnecessaryIfRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
+#include "products/quarvel/search/PatternSearch.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 const Pattern kIfTrue(R"(if\s*\(\s*true\s*\))",
                       {Anchor("if").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});

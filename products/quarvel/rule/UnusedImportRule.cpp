@@ -1,13 +1,16 @@
 #include "products/quarvel/rule/UnusedImportRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 #include <optional>
 #include <string_view>
 #include <unordered_map>
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // The rule is the pattern "import\s+[^;]+\.([_\w]+);", searched by hand: [^;]+ cannot pass
 // the first ';' after "import", so a candidate matches exactly when white space follows the

@@ -1,7 +1,7 @@
 #include "products/quarvel/rule/UnusedLocalVariableRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 #include <algorithm>
 #include <array>
@@ -10,6 +10,9 @@
 #include <vector>
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // A method or constructor with a body is a match of "\w+\([^)]*\)[^;]*?\{.": a word right
 // before "(", anything up to the first ")", then the first "{" with no ";" before it, and

@@ -1,9 +1,12 @@
 #include "products/quarvel/rule/WildcardImportRule.h"
 
-#include "products/quarvel/rule/PatternSearch.h"
-#include "products/quarvel/rule/TextScan.h"
+#include "products/quarvel/search/PatternSearch.h"
+#include "products/quarvel/search/TextScan.h"
 
 namespace products::quarvel::rule {
+
+using namespace search;
+
 namespace {
 // The rule is the pattern "import\s*[^;]+\*;", searched by hand: [^;]+ cannot pass the
 // first ';' after "import", so a candidate matches exactly when that ';' follows a '*' with

@@ -1,0 +1,8 @@
+package p;
+
+/** @author quarvel */
+class B {
+    void f() {
+        System.err.println(2);
+    }
+}

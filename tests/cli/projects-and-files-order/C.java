@@ -1,0 +1,8 @@
+package p;
+
+/** @author quarvel */
+class C {
+    void f() {
+        int unused = 3;
+    }
+}
