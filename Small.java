@@ -1,3 +1,0 @@
-/** @author a */
-package p;
-class Small {}
