@@ -67,12 +67,13 @@ for signal in TERM INT HUP QUIT; do
   exec 3<> pipe # open for reading, never read
   "$program" -files Big.java > pipe 2> err &
   pid=$!
-  # Until the run waits in a write for the reader (at most 5 s).
-  for _ in $(seq 100); do
-    grep -q pipe_write /proc/$pid/wchan 2> /dev/null && break
+  # Until the run waits in a write for the reader (at most 30 s: a loaded machine, or a
+  # sanitizer, slows the analysis that fills the pipe).
+  for _ in $(seq 600); do
+    cat /proc/$pid/task/*/wchan 2> /dev/null | grep -q pipe_write && break
     sleep 0.05
   done
-  grep -q pipe_write /proc/$pid/wchan 2> /dev/null || fail "SIG$signal: the run never waited for the reader"
+  cat /proc/$pid/task/*/wchan 2> /dev/null | grep -q pipe_write || fail "SIG$signal: the run never waited for the reader"
   start=$(date +%s.%N)
   kill -s $signal $pid
   for _ in $(seq 100); do kill -0 $pid 2> /dev/null || break; sleep 0.05; done
