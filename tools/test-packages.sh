@@ -2,9 +2,8 @@
 # Builds and checks what users install, and gives quarvel-report's output to the programs
 # that read it:
 # - the Debian package of the README's plain route (cpack in build/, with no flags from
-#   outside: the hardening comes from CMake itself), checked by lintian;
-# - the Debian package built with Debian's build flags in build-deb/, checked by lintian,
-#   installed with dpkg -i, run on the sample as installed, and removed;
+#   outside: the hardening comes from CMake itself), checked by lintian, installed with
+#   dpkg -i, run on the sample as installed, and removed;
 # - the Windows zip that tools/build-windows.sh made: the programs and the README;
 # - xmllint, Node.js, vim's quickfix list and the SARIF Multitool (installed with npm into
 #   build/sarif-multitool, never globally) on quarvel-report's output of the end-to-end runs.
@@ -23,19 +22,9 @@ check_with_lintian() { # DEB
 say "The plain route's Debian package"
 cmake --build build
 (cd build && cpack -G DEB > /dev/null)
-check_with_lintian "build/quarvel_${version}_amd64.deb"
-
-say "Debian package with Debian's build flags"
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cmake -S . -B build-deb -G Ninja -DQUARVEL_TESTS=OFF -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" > /dev/null
-cmake --build build-deb
-(cd build-deb && cpack -G DEB > /dev/null)
-deb=build-deb/quarvel_${version}_amd64.deb
+deb=build/quarvel_${version}_amd64.deb
 ls -l "$deb"
 dpkg-deb --info "$deb" | grep -E '^ (Version|Depends|Installed-Size):'
-
 check_with_lintian "$deb"
 
 say "dpkg -i, run, dpkg -r"
