@@ -13,7 +13,7 @@ void DefectPrinter::startRule(std::int32_t number) {
     ruleText_ = " Rule(" + std::to_string(number) + ") ";
 }
 
-void DefectPrinter::report(std::int32_t line, std::string_view message) {
+void DefectPrinter::onDefect(std::int32_t line, std::string_view message) {
     char digits[16];
     const auto written = std::to_chars(digits, digits + sizeof digits, line).ptr;
     batch_ += fileName_;

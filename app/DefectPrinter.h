@@ -9,9 +9,9 @@
 namespace app {
 
 /// Receives one file's defects, rule by rule, as the rules find them.
-class FileDefects : public products::quarvel::rule::DefectSink {
+class FileDefects : public products::quarvel::rule::DefectListener {
   public:
-    /// Before a rule runs; its defects follow through report().
+    /// Before a rule runs; its defects follow through onDefect().
     virtual void startRule(std::int32_t number) = 0;
     /// After the rule, with the seconds it took (0 unless the build profiles).
     virtual void finishRule(double seconds) = 0;
@@ -28,7 +28,7 @@ class DefectPrinter : public FileDefects {
     DefectPrinter(const std::string& fileName, OutputChannel& result);
 
     void startRule(std::int32_t number) override;
-    void report(std::int32_t line, std::string_view message) override;
+    void onDefect(std::int32_t line, std::string_view message) override;
     void finishRule(double seconds) override;
 
     /// The defects printed so far.

@@ -1,6 +1,6 @@
 #include "app/FileRun.h"
 
-#include "app/FileReports.h"
+#include "app/OrderedOutput.h"
 #include "platform/Platform.h"
 #include "util/AssertionReporter.h"
 
@@ -21,40 +21,40 @@ std::string activityOf(const std::string& name) {
 }
 
 /// A worker's result channel: the batches of defect lines go to the file's report.
-class ReportChannel : public OutputChannel {
+class HeldChannel : public OutputChannel {
   public:
-    ReportChannel(FileReports& reports, std::size_t file) : reports_(reports), file_(file) {}
+    HeldChannel(OrderedOutput& reports, std::size_t file) : reports_(reports), file_(file) {}
     void print(const std::string& text) override {
-        reports_.add(file_, {FileReports::Piece::kLines, text});
+        reports_.add(file_, {OrderedOutput::Piece::kLines, text});
     }
 
   private:
-    FileReports& reports_;
+    OrderedOutput& reports_;
     std::size_t file_;
 };
 
 /// A file's analysis is not wanted once its output can never be printed.
 class AbandonedFile : public StopRequest {
   public:
-    AbandonedFile(const FileReports& reports, std::size_t file) : reports_(reports), file_(file) {}
+    AbandonedFile(const OrderedOutput& reports, std::size_t file) : reports_(reports), file_(file) {}
     bool requested() const override { return reports_.abandoned(file_); }
 
   private:
-    const FileReports& reports_;
+    const OrderedOutput& reports_;
     std::size_t file_;
 };
 
-void work(FileReports& reports, const std::vector<std::string>& files,
+void work(OrderedOutput& reports, const std::vector<std::string>& files,
           const FileWork& analysis) {
     for (std::size_t file = reports.takeFile(); file < files.size(); file = reports.takeFile()) {
-        util::divertReportsOfThisThread(
-            [&reports, file](std::string report) { reports.addReport(file, std::move(report)); });
-        ReportChannel channel(reports, file);
+        util::divertFailedChecksOfThisThread(
+            [&reports, file](std::string report) { reports.addFailedCheck(file, std::move(report)); });
+        HeldChannel channel(reports, file);
         const AbandonedFile abandoned(reports, file);
         try {
             const std::uint32_t defects = analysis.analyse(files[file], channel, &abandoned);
             reports.finish(file, defects, nullptr);
-        } catch (const FileReports::Stopped&) {
+        } catch (const OrderedOutput::Stopped&) {
             break;
         } catch (const AnalysisStopped&) {
             break;
@@ -63,14 +63,14 @@ void work(FileReports& reports, const std::vector<std::string>& files,
             reports.finish(file, 0, std::current_exception());
         }
     }
-    util::divertReportsOfThisThread(nullptr);
+    util::divertFailedChecksOfThisThread(nullptr);
 }
 
 /// The workers of one run, as many as the system would make of those asked for: stopped and
 /// joined however the printing side ends.
 class Workers {
   public:
-    Workers(unsigned count, const ThreadStarter& startThread, FileReports& reports,
+    Workers(unsigned count, const ThreadStarter& startThread, OrderedOutput& reports,
             const std::vector<std::string>& files, const FileWork& analysis)
         : reports_(reports) {
         try {
@@ -98,7 +98,7 @@ class Workers {
         threads_.clear();
     }
 
-    FileReports& reports_;
+    OrderedOutput& reports_;
     std::vector<std::thread> threads_;
 };
 
@@ -112,18 +112,18 @@ std::uint32_t analyseOneByOne(const std::vector<std::string>& files, const FileW
     return defects;
 }
 
-std::uint32_t printInOrder(FileReports& reports, const std::vector<std::string>& files,
+std::uint32_t printInOrder(OrderedOutput& reports, const std::vector<std::string>& files,
                            OutputChannel& result, std::string& activity) {
     std::uint32_t defects = 0;
-    std::vector<FileReports::Piece> pieces;
+    std::vector<OrderedOutput::Piece> pieces;
     for (std::size_t file = 0; file < files.size(); ++file) {
         activity = activityOf(files[file]);
         while (reports.takePieces(file, pieces)) {
-            for (const FileReports::Piece& piece : pieces) {
-                if (piece.kind == FileReports::Piece::kLines)
+            for (const OrderedOutput::Piece& piece : pieces) {
+                if (piece.kind == OrderedOutput::Piece::kLines)
                     result.print(piece.text);
                 else
-                    util::publishReport(piece.text);
+                    util::publishFailedCheck(piece.text);
             }
             reports.written(file);
         }
@@ -154,7 +154,7 @@ std::uint32_t analyseFiles(const std::vector<std::string>& files, const FileWork
                            const ThreadStarter& startThread) {
     if (workers <= 1)
         return analyseOneByOne(files, analysis, result, activity);
-    FileReports reports(files.size(), kFilesAheadPerWorker * workers, kHeldBytesPerFile);
+    OrderedOutput reports(files.size(), kFilesAheadPerWorker * workers, kHeldBytesPerFile);
     const Workers running(workers, startThread, reports, files, analysis);
     if (running.count() == 0)
         return analyseOneByOne(files, analysis, result, activity);

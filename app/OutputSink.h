@@ -4,7 +4,8 @@
 
 namespace app {
 
-/// One line of output: a prefix and a text, flushed at once.
+/// Where one kind of output goes. Each print writes its text (whole lines) at once, after
+/// whatever prefix the channel puts before it.
 class OutputChannel {
   public:
     virtual ~OutputChannel() = default;

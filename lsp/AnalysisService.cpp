@@ -135,7 +135,7 @@ AnalysisService::document(const std::string& uri) const {
 
 void AnalysisService::run() {
     // A failed internal check is told in the log: standard output carries messages only.
-    util::divertReportsOfThisThread([this](std::string report) {
+    util::divertFailedChecksOfThisThread([this](std::string report) {
         client_.log(Client::MessageType::kError, "a failed internal check:\n" + report);
     });
     std::unique_lock<std::mutex> lock(mutex_);

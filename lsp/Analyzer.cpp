@@ -23,7 +23,7 @@ class CollectedDefects : public app::FileDefects {
     explicit CollectedDefects(std::vector<Finding>& findings) : findings_(findings) {}
 
     void startRule(std::int32_t number) override { rule_ = number; }
-    void report(std::int32_t line, std::string_view message) override {
+    void onDefect(std::int32_t line, std::string_view message) override {
         findings_.push_back({rule_, line, std::string(message)});
     }
     void finishRule(double) override {}

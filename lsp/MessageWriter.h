@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lsp/ByteSink.h"
+#include "lsp/MessageOutput.h"
 
 #include <mutex>
 #include <nlohmann/json.hpp>
@@ -12,14 +12,14 @@ namespace lsp {
 /// server ends when its input ends.
 class MessageWriter {
   public:
-    explicit MessageWriter(ByteSink& output) : output_(output) {}
+    explicit MessageWriter(MessageOutput& output) : output_(output) {}
 
     void send(const nlohmann::json& message);
 
     bool broken() const;
 
   private:
-    ByteSink& output_;
+    MessageOutput& output_;
     mutable std::mutex mutex_;
     bool broken_ = false;
 };

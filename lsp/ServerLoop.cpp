@@ -6,7 +6,7 @@
 
 namespace lsp {
 
-int serve(ByteSource& input, ByteSink& output, const ServerOptions& options,
+int serve(ByteSource& input, MessageOutput& output, const ServerOptions& options,
           std::uint64_t maxMessageBytes) {
     MessageWriter writer(output);
     Client client(writer);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lsp/ByteSink.h"
+#include "lsp/MessageOutput.h"
 #include "lsp/ByteSource.h"
 #include "lsp/Server.h"
 
@@ -13,7 +13,7 @@ constexpr std::uint64_t kMaxMessageBytes = 64ull * 1024 * 1024;
 
 /// Serves one client: reads messages until "exit" or the end of the input, and returns the
 /// exit status (0 after "shutdown", 1 without).
-int serve(ByteSource& input, ByteSink& output, const ServerOptions& options,
+int serve(ByteSource& input, MessageOutput& output, const ServerOptions& options,
           std::uint64_t maxMessageBytes = kMaxMessageBytes);
 
 } // namespace lsp

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lsp/ByteSink.h"
+#include "lsp/MessageOutput.h"
 #include "lsp/ByteSource.h"
 
 namespace lsp {
@@ -12,7 +12,7 @@ class StandardInput : public ByteSource {
 };
 
 /// The process's standard output, written as bytes, whole.
-class StandardOutput : public ByteSink {
+class StandardOutput : public MessageOutput {
   public:
     bool write(std::string_view bytes) override;
 };

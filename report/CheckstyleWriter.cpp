@@ -19,7 +19,7 @@ std::string_view checkstyleSeverity(products::quarvel::rule::Level level) {
 }
 } // namespace
 
-CheckstyleWriter::CheckstyleWriter(ByteSink& out, const ToolInfo& tool) : out_(out), tool_(tool) {}
+CheckstyleWriter::CheckstyleWriter(BlockWriter& out, const ToolInfo& tool) : out_(out), tool_(tool) {}
 
 void CheckstyleWriter::onStart(const RunStart& start) {
     out_.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<checkstyle version=\"");

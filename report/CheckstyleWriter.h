@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ByteSink.h"
+#include "report/BlockWriter.h"
 #include "report/RunListener.h"
 #include "report/ToolInfo.h"
 
@@ -13,14 +13,14 @@ namespace report {
 /// no place for how the run ended.
 class CheckstyleWriter : public RunListener {
   public:
-    CheckstyleWriter(ByteSink& out, const ToolInfo& tool);
+    CheckstyleWriter(BlockWriter& out, const ToolInfo& tool);
     void onStart(const RunStart& start) override;
     void onDefect(const DefectLine& defect) override;
     void onAssertion(std::string_view) override {}
     void onEnd(const RunOutcome& outcome) override;
 
   private:
-    ByteSink& out_;
+    BlockWriter& out_;
     ToolInfo tool_;
     bool inFile_ = false;
     std::string fileName_;

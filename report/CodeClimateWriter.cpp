@@ -4,7 +4,7 @@
 
 namespace report {
 
-CodeClimateWriter::CodeClimateWriter(ByteSink& out) : out_(out) {}
+CodeClimateWriter::CodeClimateWriter(BlockWriter& out) : out_(out) {}
 
 void CodeClimateWriter::onStart(const RunStart&) {
     out_.put('[');

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ByteSink.h"
+#include "report/BlockWriter.h"
 #include "report/Fingerprint.h"
 #include "report/RunListener.h"
 
@@ -17,7 +17,7 @@ namespace report {
 /// lines above the defect come or go.
 class CodeClimateWriter : public RunListener {
   public:
-    explicit CodeClimateWriter(ByteSink& out);
+    explicit CodeClimateWriter(BlockWriter& out);
     void onStart(const RunStart& start) override;
     void onDefect(const DefectLine& defect) override;
     void onAssertion(std::string_view) override {}
@@ -28,7 +28,7 @@ class CodeClimateWriter : public RunListener {
     void startFile(std::string_view fileName);
     std::uint32_t occurrence(const DefectLine& defect);
 
-    ByteSink& out_;
+    BlockWriter& out_;
     bool anyIssue_ = false;
     bool inFile_ = false;
     std::string fileName_;

@@ -95,7 +95,7 @@ int convert(const Options& options, std::FILE* standardInput, std::FILE* standar
         tell(errors, "cannot write " + outputName + ": " + output.failure());
         return kExitRunNotNormal;
     }
-    ByteSink sink([&output](std::string_view bytes) { return output.write(bytes); });
+    BlockWriter sink([&output](std::string_view bytes) { return output.write(bytes); });
     const std::unique_ptr<RunListener> report = makeWriter(options.format, sink, thisTool());
     ReportAndTell listener(*report, errors);
     RunReader reader(listener);

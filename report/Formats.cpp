@@ -35,7 +35,7 @@ std::string formatNames() {
     return names;
 }
 
-std::unique_ptr<RunListener> makeWriter(Format format, ByteSink& out, const ToolInfo& tool,
+std::unique_ptr<RunListener> makeWriter(Format format, BlockWriter& out, const ToolInfo& tool,
                                         const RunSettings& settings) {
     switch (format) {
     case Format::kSarif:

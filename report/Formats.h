@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ByteSink.h"
+#include "report/BlockWriter.h"
 #include "report/RunListener.h"
 #include "report/ToolInfo.h"
 
@@ -19,7 +19,7 @@ std::optional<Format> formatNamed(std::string_view name);
 /// The names of all formats, separated by ", ", for messages.
 std::string formatNames();
 
-std::unique_ptr<RunListener> makeWriter(Format format, ByteSink& out, const ToolInfo& tool,
+std::unique_ptr<RunListener> makeWriter(Format format, BlockWriter& out, const ToolInfo& tool,
                                         const RunSettings& settings = {});
 
 } // namespace report

@@ -4,7 +4,7 @@
 
 namespace report {
 namespace {
-void writeEscaped(ByteSink& out, std::string_view text, bool property) {
+void writeEscaped(BlockWriter& out, std::string_view text, bool property) {
     std::size_t plainFrom = 0;
     for (std::size_t at = 0; at < text.size(); ++at) {
         const char* escape = nullptr;
@@ -37,15 +37,15 @@ void writeEscaped(ByteSink& out, std::string_view text, bool property) {
 }
 } // namespace
 
-void writeGithubData(ByteSink& out, std::string_view text) {
+void writeGithubData(BlockWriter& out, std::string_view text) {
     writeEscaped(out, text, false);
 }
 
-void writeGithubProperty(ByteSink& out, std::string_view text) {
+void writeGithubProperty(BlockWriter& out, std::string_view text) {
     writeEscaped(out, text, true);
 }
 
-GithubWriter::GithubWriter(ByteSink& out) : out_(out) {}
+GithubWriter::GithubWriter(BlockWriter& out) : out_(out) {}
 
 namespace {
 /// The workflow command that shows a defect of this level.

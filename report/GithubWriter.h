@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ByteSink.h"
+#include "report/BlockWriter.h"
 #include "report/RunListener.h"
 
 #include <string_view>
@@ -12,7 +12,7 @@ namespace report {
 /// normally as errors, and failed internal checks as warnings.
 class GithubWriter : public RunListener {
   public:
-    explicit GithubWriter(ByteSink& out);
+    explicit GithubWriter(BlockWriter& out);
     void onStart(const RunStart&) override {}
     void onDefect(const DefectLine& defect) override;
     void onAssertion(std::string_view report) override;
@@ -20,12 +20,12 @@ class GithubWriter : public RunListener {
     void onEnd(const RunOutcome& outcome) override;
 
   private:
-    ByteSink& out_;
+    BlockWriter& out_;
 };
 
 /// A command's message: '%', carriage return and line feed are percent-encoded.
-void writeGithubData(ByteSink& out, std::string_view text);
+void writeGithubData(BlockWriter& out, std::string_view text);
 /// A command's property value: as a message, and ':' and ',' too.
-void writeGithubProperty(ByteSink& out, std::string_view text);
+void writeGithubProperty(BlockWriter& out, std::string_view text);
 
 } // namespace report

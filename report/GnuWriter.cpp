@@ -2,7 +2,7 @@
 
 namespace report {
 
-GnuWriter::GnuWriter(ByteSink& out) : out_(out) {}
+GnuWriter::GnuWriter(BlockWriter& out) : out_(out) {}
 
 void GnuWriter::onDefect(const DefectLine& defect) {
     out_.write(defect.fileName);

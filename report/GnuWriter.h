@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ByteSink.h"
+#include "report/BlockWriter.h"
 #include "report/RunListener.h"
 
 namespace report {
@@ -9,14 +9,14 @@ namespace report {
 /// File.java:12: warning: Empty catch block. [1006]
 class GnuWriter : public RunListener {
   public:
-    explicit GnuWriter(ByteSink& out);
+    explicit GnuWriter(BlockWriter& out);
     void onStart(const RunStart&) override {}
     void onDefect(const DefectLine& defect) override;
     void onAssertion(std::string_view) override {}
     void onEnd(const RunOutcome&) override {}
 
   private:
-    ByteSink& out_;
+    BlockWriter& out_;
 };
 
 } // namespace report

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ByteSink.h"
+#include "report/BlockWriter.h"
 
 #include <string>
 #include <string_view>
@@ -12,7 +12,7 @@ namespace report {
 /// written as a \u escape, so the literal is valid JSON whatever the bytes were.
 void appendJsonString(std::string& out, std::string_view text);
 
-inline void writeJsonString(ByteSink& out, std::string_view text) {
+inline void writeJsonString(BlockWriter& out, std::string_view text) {
     appendJsonString(out.buffer(), text);
     out.drainWhenFull();
 }

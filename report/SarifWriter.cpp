@@ -34,7 +34,7 @@ std::size_t ruleIndex(const RuleInfo& rule) {
 }
 } // namespace
 
-SarifWriter::SarifWriter(ByteSink& out, const ToolInfo& tool, const RunSettings& settings)
+SarifWriter::SarifWriter(BlockWriter& out, const ToolInfo& tool, const RunSettings& settings)
     : out_(out), tool_(tool), settings_(settings) {}
 
 void SarifWriter::onStart(const RunStart& start) {

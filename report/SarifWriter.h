@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ByteSink.h"
+#include "report/BlockWriter.h"
 #include "report/RunListener.h"
 #include "report/ToolInfo.h"
 
@@ -15,7 +15,7 @@ namespace report {
 /// as they come, one per line; with the run's rule levels, each carries its level.
 class SarifWriter : public RunListener {
   public:
-    SarifWriter(ByteSink& out, const ToolInfo& tool, const RunSettings& settings = {});
+    SarifWriter(BlockWriter& out, const ToolInfo& tool, const RunSettings& settings = {});
     void onStart(const RunStart& start) override;
     void onDefect(const DefectLine& defect) override;
     void onAssertion(std::string_view report) override;
@@ -29,7 +29,7 @@ class SarifWriter : public RunListener {
     /// The artifact location of a file, made once for all its defects.
     const std::string& artifactLocation(std::string_view fileName);
 
-    ByteSink& out_;
+    BlockWriter& out_;
     ToolInfo tool_;
     RunSettings settings_;
     PathStyle pathStyle_ = PathStyle::kPosix;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ByteSink.h"
+#include "report/BlockWriter.h"
 
 #include <string>
 #include <string_view>
@@ -14,7 +14,7 @@ namespace report {
 /// (U+2400 and on: "\x01" becomes U+2401), and the noncharacters U+FFFE and U+FFFF as U+FFFD.
 void appendXmlAttributeText(std::string& out, std::string_view text);
 
-inline void writeXmlAttributeText(ByteSink& out, std::string_view text) {
+inline void writeXmlAttributeText(BlockWriter& out, std::string_view text) {
     appendXmlAttributeText(out.buffer(), text);
     out.drainWhenFull();
 }

@@ -31,7 +31,7 @@ TEST_P(Growth, TimeGrowsWithTheTextNotFaster) {
     std::ostringstream tooFast;
     std::ostringstream gaveUp;
     std::string current;
-    util::divertReportsOfThisThread(
+    util::divertFailedChecksOfThisThread(
         [&](const std::string&) { gaveUp << "  rule " << GetParam() << " " << current << "\n"; });
     int texts = 0;
     for (const GrowthText& text : growthTexts()) {
@@ -54,7 +54,7 @@ TEST_P(Growth, TimeGrowsWithTheTextNotFaster) {
                     << " s at 64 KB, " << largeAgain << " s at 256 KB, " << largest
                     << " s at 1 MB\n";
     }
-    util::divertReportsOfThisThread(nullptr);
+    util::divertFailedChecksOfThisThread(nullptr);
     EXPECT_GT(texts, 0);
     EXPECT_EQ(tooFast.str(), "") << "time grows faster than the text:\n" << tooFast.str();
     EXPECT_EQ(gaveUp.str(), "") << "a search gave up (a failed internal check):\n" << gaveUp.str();

@@ -131,7 +131,7 @@ std::size_t failedChecksOfAllRules(const std::string& text) {
     const std::size_t before = util::reportedAssertionCount();
     struct Ignored : app::FileDefects {
         void startRule(std::int32_t) override {}
-        void report(std::int32_t, std::string_view) override {}
+        void onDefect(std::int32_t, std::string_view) override {}
         void finishRule(double) override {}
     } ignored;
     app::checkSource(text, registry, disableParser, {}, ignored);

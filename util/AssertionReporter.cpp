@@ -53,7 +53,7 @@ std::string formatAssertionReport(const std::string& condition, const char* sour
     return report;
 }
 
-void divertReportsOfThisThread(ReportDiversion diversion) {
+void divertFailedChecksOfThisThread(ReportDiversion diversion) {
     diverted = std::move(diversion);
 }
 
@@ -63,10 +63,10 @@ void reportAssertion(const std::string& condition, const char* sourcePath, int l
     if (diverted)
         diverted(std::move(report));
     else
-        publishReport(report);
+        publishFailedCheck(report);
 }
 
-void publishReport(const std::string& report) {
+void publishFailedCheck(const std::string& report) {
     // The file first: a report that cannot reach standard output still reaches the file.
     {
         std::ofstream file(kReportFile, std::ios::binary | std::ios::app);

@@ -15,11 +15,11 @@ void reportAssertion(const std::string& condition, const char* sourcePath, int l
 /// in parallel keeps each report at the place in the output where a one-thread run prints
 /// it, and publishes it there.
 using ReportDiversion = std::function<void(std::string report)>;
-void divertReportsOfThisThread(ReportDiversion diversion);
+void divertFailedChecksOfThisThread(ReportDiversion diversion);
 
 /// What reportAssertion does with a report that is not diverted: appends it to the report
 /// file and prints it.
-void publishReport(const std::string& report);
+void publishFailedCheck(const std::string& report);
 
 /// How many failed checks this process has reported so far (robustness tests treat any as a
 /// failure).

@@ -14,7 +14,7 @@ namespace scan::report {
 namespace {
 
 using cli::Format;
-using ::report::ByteSink;
+using ::report::BlockWriter;
 using ::report::DefectLine;
 using ::report::ReportOutput;
 using ::report::RunListener;
@@ -35,7 +35,7 @@ constexpr ::report::PathStyle kPathStyle = ::report::PathStyle::kPosix;
 struct Reporting::Output {
     cli::Report report;
     ReportOutput output;
-    ByteSink sink;
+    BlockWriter sink;
     std::unique_ptr<RunListener> writer; ///< none for the shard form
     std::optional<Selection> selection;  ///< for SARIF and GitHub annotations
 
@@ -208,7 +208,7 @@ bool Reporting::writeBaselineFile() {
 
 void Reporting::writeStepSummary() {
     std::string markdown;
-    ByteSink sink([&markdown](std::string_view bytes) {
+    BlockWriter sink([&markdown](std::string_view bytes) {
         markdown.append(bytes);
         return true;
     });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ByteSink.h"
+#include "report/BlockWriter.h"
 #include "report/ReportOutput.h"
 #include "report/RunListener.h"
 #include "scan/baseline/Baseline.h"

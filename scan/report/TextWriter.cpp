@@ -31,7 +31,7 @@ std::string plural(std::uint64_t count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-void writePadded(::report::ByteSink& out, std::string_view text, std::size_t width) {
+void writePadded(::report::BlockWriter& out, std::string_view text, std::size_t width) {
     out.write(text);
     for (std::size_t i = text.size(); i < width; ++i)
         out.put(' ');
@@ -76,7 +76,7 @@ std::string defectsLine(const ScanTotals& totals) {
 
 } // namespace
 
-TextWriter::TextWriter(::report::ByteSink& out, const ScanTotals& totals, bool color)
+TextWriter::TextWriter(::report::BlockWriter& out, const ScanTotals& totals, bool color)
     : out_(out), totals_(totals), color_(color) {}
 
 void TextWriter::paint(const char* code) {
@@ -126,7 +126,7 @@ void TextWriter::onEnd(const ::report::RunOutcome&) {
     writeSummaryTable(out_, totals_);
 }
 
-void writeSummaryTable(::report::ByteSink& out, const ScanTotals& totals) {
+void writeSummaryTable(::report::BlockWriter& out, const ScanTotals& totals) {
     for (const auto& [number, count] : totals.byRule) {
         const auto* rule = findRule(number);
         out.write("  ");
@@ -142,7 +142,7 @@ void writeSummaryTable(::report::ByteSink& out, const ScanTotals& totals) {
     out.put('\n');
 }
 
-void writeSummaryMarkdown(::report::ByteSink& out, const ScanTotals& totals) {
+void writeSummaryMarkdown(::report::BlockWriter& out, const ScanTotals& totals) {
     out.write("### Quarvel\n\n");
     out.write(defectsLine(totals));
     out.write("\n\n");

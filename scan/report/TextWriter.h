@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ByteSink.h"
+#include "report/BlockWriter.h"
 #include "report/RunListener.h"
 #include "scan/report/ScanTotals.h"
 
@@ -13,7 +13,7 @@ namespace scan::report {
 ///     src/Pay.java:12: error: Return statement in finally block. [1012 ReturnInFinally]
 class TextWriter : public ::report::RunListener {
   public:
-    TextWriter(::report::ByteSink& out, const ScanTotals& totals, bool color);
+    TextWriter(::report::BlockWriter& out, const ScanTotals& totals, bool color);
     void onStart(const ::report::RunStart&) override {}
     void onDefect(const ::report::DefectLine& defect) override;
     void onAssertion(std::string_view) override {}
@@ -23,27 +23,27 @@ class TextWriter : public ::report::RunListener {
   private:
     void paint(const char* code);
 
-    ::report::ByteSink& out_;
+    ::report::BlockWriter& out_;
     const ScanTotals& totals_;
     bool color_;
 };
 
 /// The defects per level and per rule, and the files, as a plain table.
-void writeSummaryTable(::report::ByteSink& out, const ScanTotals& totals);
+void writeSummaryTable(::report::BlockWriter& out, const ScanTotals& totals);
 /// The same as Markdown, for a CI system's job summary.
-void writeSummaryMarkdown(::report::ByteSink& out, const ScanTotals& totals);
+void writeSummaryMarkdown(::report::BlockWriter& out, const ScanTotals& totals);
 
 /// Only the summary table.
 class SummaryWriter : public ::report::RunListener {
   public:
-    SummaryWriter(::report::ByteSink& out, const ScanTotals& totals) : out_(out), totals_(totals) {}
+    SummaryWriter(::report::BlockWriter& out, const ScanTotals& totals) : out_(out), totals_(totals) {}
     void onStart(const ::report::RunStart&) override {}
     void onDefect(const ::report::DefectLine&) override {}
     void onAssertion(std::string_view) override {}
     void onEnd(const ::report::RunOutcome&) override { writeSummaryTable(out_, totals_); }
 
   private:
-    ::report::ByteSink& out_;
+    ::report::BlockWriter& out_;
     const ScanTotals& totals_;
 };
 

@@ -17,7 +17,7 @@ using products::quarvel::rule::findRule;
 class CollectedDefects : public app::FileDefects {
   public:
     void startRule(std::int32_t number) override { rule_ = number; }
-    void report(std::int32_t line, std::string_view message) override {
+    void onDefect(std::int32_t line, std::string_view message) override {
         defects.push_back({rule_, line});
         messages.emplace_back(message);
     }

@@ -57,7 +57,7 @@ std::vector<std::string> defectTexts(const std::string& text, bool everyPosition
         Lines(std::vector<std::string>& lines, bool& lineBelowOne)
             : lines(lines), lineBelowOne(lineBelowOne) {}
         void startRule(std::int32_t number) override { rule = number; }
-        void report(std::int32_t line, std::string_view message) override {
+        void onDefect(std::int32_t line, std::string_view message) override {
             lineBelowOne = lineBelowOne || line < 1;
             lines.push_back(std::to_string(rule) + ":" + std::to_string(line) + " " +
                             std::string(message));

@@ -16,8 +16,8 @@ double threadSeconds() {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 /// Counts the defects and keeps nothing: the time is the rule's alone.
-struct Counter : products::quarvel::rule::DefectSink {
-    void report(std::int32_t, std::string_view) override { ++count; }
+struct Counter : products::quarvel::rule::DefectListener {
+    void onDefect(std::int32_t, std::string_view) override { ++count; }
     std::size_t count = 0;
 };
 } // namespace

@@ -243,7 +243,7 @@ TEST(FileRun, FewerThreadsThanAsked) {
 class SlowOn : public products::quarvel::rule::Rule {
   public:
     SlowOn(const std::string& text, std::atomic<int>& calls) : text_(text), calls_(calls) {}
-    void checkRaw(const std::string& raw, products::quarvel::rule::DefectSink&) const override {
+    void checkRaw(const std::string& raw, products::quarvel::rule::DefectListener&) const override {
         if (raw != text_)
             return;
         ++calls_;

@@ -138,7 +138,7 @@ TEST(GuardSearch, EngineLimitsEndTheRulesSearchAndKeepItsDefects) {
     products::quarvel::rule::DefectCollector found("F.java");
     guardSearch(1234, [&] {
         forEachMatch(marker, text, [&](const Match& m) -> Resume {
-            found.report(1, "marker");
+            found.onDefect(1, "marker");
             searchOnce(explosive, text, m.end()); // gives up on the first marker
             return m.end();
         });

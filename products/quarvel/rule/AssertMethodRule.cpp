@@ -12,11 +12,11 @@ const Pattern kQualifiedAssertCall(
     {{"assert(", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("."), 1, 1}}}});
 } // namespace
 
-void AssertMethodRule::checkCode(const std::string& code, DefectSink& defects) const {
+void AssertMethodRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kQualifiedAssertCall, code, [&](const Match& m) -> Resume {
-            defects.report(lines.lineAt(m.begin()), kMessage);
+            defects.onDefect(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

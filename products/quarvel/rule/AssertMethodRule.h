@@ -14,7 +14,7 @@ class AssertMethodRule : public Rule {
     static constexpr char kMessage[] = "assert is a keyword in JDK1.4.";
     static constexpr const char kHelp[] =
         "A method named `assert` called through a qualifier: `Assert.assert(x);`";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -176,7 +176,7 @@ bool fallsThrough(const std::string& section) {
 }
 } // namespace
 
-void BreakInSwitchRule::checkRaw(const std::string& raw, DefectSink& defects) const {
+void BreakInSwitchRule::checkRaw(const std::string& raw, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(raw);
         BracketIndex braces(raw, '{', '}');
@@ -195,7 +195,7 @@ void BreakInSwitchRule::checkRaw(const std::string& raw, DefectSink& defects) co
                 const std::string content = work.text().substr(
                     section->contentStart, section->nextLabel - section->contentStart);
                 if (fallsThrough(content))
-                    defects.report(lines.lineAt(work.rawPosition(section->caseWord)), kMessage);
+                    defects.onDefect(lines.lineAt(work.rawPosition(section->caseWord)), kMessage);
                 at = section->nextLabel; // the next label opens the next section
             }
         }

@@ -16,7 +16,7 @@ class BreakInSwitchRule : public Rule {
         "A `case` section with a statement and no `break`, `return`, `throw`, `continue` or "
         "fall-through remark before the next label: `case 1: x = 1; case 2:`";
     /// Finds the switches in the raw text; each nested switch is examined on its own.
-    void checkRaw(const std::string& raw, DefectSink& defects) const override;
+    void checkRaw(const std::string& raw, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

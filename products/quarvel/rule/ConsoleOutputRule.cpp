@@ -13,13 +13,13 @@ const Pattern kConsoleOutput(R"(System\.err\.print|System\.out\.print|.printStac
                               {"printStackTrace();", {{ByteSet::any(), 1, 1}}}});
 } // namespace
 
-void ConsoleOutputRule::checkCode(const std::string& code, DefectSink& defects) const {
+void ConsoleOutputRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kConsoleOutput, code, [&](const Match& m) -> Resume {
             // The stack-trace form starts one byte before its name, which can be the line feed
             // ending the line above.
-            defects.report(lines.lineAt(m.begin()), kMessage);
+            defects.onDefect(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

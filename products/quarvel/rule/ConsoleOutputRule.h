@@ -15,7 +15,7 @@ class ConsoleOutputRule : public Rule {
     static constexpr const char kHelp[] = "`System.out.print...`, `System.err.print...` or "
                                           "`printStackTrace();`: `System.out.println(x);`";
     /// One defect per call, at the first byte of the match.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

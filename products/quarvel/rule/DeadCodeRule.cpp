@@ -66,7 +66,7 @@ std::optional<std::size_t> falseForEnd(const std::string& code, std::size_t at, 
 }
 } // namespace
 
-void DeadCodeRule::checkCode(const std::string& code, DefectSink& defects) const {
+void DeadCodeRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         NextOf semicolons(code, ";");
@@ -89,7 +89,7 @@ void DeadCodeRule::checkCode(const std::string& code, DefectSink& defects) const
             else
                 end = falseForEnd(code, start + 3, semicolons, closes);
             if (end)
-                defects.report(lines.lineAt(start), kMessage);
+                defects.onDefect(lines.lineAt(start), kMessage);
             from = end ? *end : start + 1;
         }
     });

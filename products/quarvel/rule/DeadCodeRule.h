@@ -14,7 +14,7 @@ class DeadCodeRule : public Rule {
     static constexpr char kMessage[] = "Dead code detected.";
     static constexpr const char kHelp[] =
         "`if (false)`, `while (false)` or a `for` whose condition is `false`: `for (;false;)`";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

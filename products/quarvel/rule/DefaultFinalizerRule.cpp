@@ -15,7 +15,7 @@ const Pattern kFinalizerBlock(
 const Pattern kOnlySuperFinalize(R"([\{\}\s]*super\s*\.\s*finalize\s*\(\s*\)\s*;[\{\}\s]*)");
 } // namespace
 
-void DefaultFinalizerRule::checkCode(const std::string& code, DefectSink& defects) const {
+void DefaultFinalizerRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
@@ -23,7 +23,7 @@ void DefaultFinalizerRule::checkCode(const std::string& code, DefectSink& defect
             const std::size_t bodyStart = m.end() - 1; // the character after the brace
             if (const auto close = braces.matchingClose(bodyStart)) {
                 if (matchesWholeBlock(kOnlySuperFinalize, code, bodyStart, *close))
-                    defects.report(lines.lineAt(m.begin()), kMessage);
+                    defects.onDefect(lines.lineAt(m.begin()), kMessage);
             }
             return m.end();
         });

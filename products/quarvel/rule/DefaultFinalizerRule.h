@@ -14,7 +14,7 @@ class DefaultFinalizerRule : public Rule {
     static constexpr char kMessage[] = "finalizer implements default behaviour.";
     static constexpr const char kHelp[] =
         "A `protected void finalize()` whose body only calls `super.finalize();`";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -160,7 +160,7 @@ class Search {
 };
 } // namespace
 
-void DoubleCheckedLockingRule::checkCode(const std::string& code, DefectSink& defects) const {
+void DoubleCheckedLockingRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         Search search(code);
@@ -169,7 +169,7 @@ void DoubleCheckedLockingRule::checkCode(const std::string& code, DefectSink& de
             if (end == kNoPosition)
                 break;
             if (end)
-                defects.report(lines.lineAt(start), kMessage);
+                defects.onDefect(lines.lineAt(start), kMessage);
             start = kIfFinder.find(code, end ? *end : start + 1);
         }
     });

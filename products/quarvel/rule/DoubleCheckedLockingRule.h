@@ -14,7 +14,7 @@ class DoubleCheckedLockingRule : public Rule {
     static constexpr char kMessage[] = "Broken double lock idiom.";
     static constexpr const char kHelp[] = "`if (x == null)`, `synchronized (...) {`, the same `if "
                                           "(x == null)` and a `new`: unsafe lazy creation";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

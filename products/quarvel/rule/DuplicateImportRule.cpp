@@ -57,7 +57,7 @@ std::optional<std::size_t> longestMatchEnd(const std::string& code, ImportIndex&
 }
 } // namespace
 
-void DuplicateImportRule::checkCode(const std::string& code, DefectSink& defects) const {
+void DuplicateImportRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         NextOf nameEnds(code, "*;");
@@ -85,7 +85,7 @@ void DuplicateImportRule::checkCode(const std::string& code, DefectSink& defects
                 end = longestMatchEnd(code, *index, start, semicolon, stretchEnd);
             }
             if (end)
-                defects.report(lines.lineAt(*end), kMessage);
+                defects.onDefect(lines.lineAt(*end), kMessage);
             // Before the first import's semicolon: the repetition can itself start the
             // next match.
             start = kImportFinder.find(code, end ? semicolon : start + 1);

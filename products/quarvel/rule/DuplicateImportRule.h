@@ -15,7 +15,7 @@ class DuplicateImportRule : public Rule {
     static constexpr const char kHelp[] =
         "An import repeated before the first parenthesis or brace, reported at the repetition: "
         "`import a.B;` twice (wildcard imports never count)";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -55,7 +55,7 @@ void forEachCatchMatch(const std::string& code,
 }
 } // namespace
 
-void EmptyCatchBlockRule::checkCode(const std::string& code, DefectSink& defects) const {
+void EmptyCatchBlockRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
@@ -63,7 +63,7 @@ void EmptyCatchBlockRule::checkCode(const std::string& code, DefectSink& defects
             const std::size_t bodyStart = matchEnd - 1; // the character after the brace
             if (const auto close = braces.matchingClose(bodyStart)) {
                 if (matchesWholeBlock(kOnlyBlanks, code, bodyStart, *close))
-                    defects.report(lines.lineAt(matchEnd), kMessage);
+                    defects.onDefect(lines.lineAt(matchEnd), kMessage);
             }
             return matchEnd; // inside the block: catches nested in it are examined in turn
         });

@@ -15,7 +15,7 @@ class EmptyCatchBlockRule : public Rule {
     static constexpr const char kHelp[] =
         "A catch block holding only white space, comments and braces: `catch (IOException e) { }`, "
         "reported on the line after the brace when the brace ends its line";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

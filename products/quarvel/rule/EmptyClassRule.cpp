@@ -22,7 +22,7 @@ bool isExceptionHeader(std::string_view header) {
 }
 } // namespace
 
-void EmptyClassRule::checkCode(const std::string& code, DefectSink& defects) const {
+void EmptyClassRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
@@ -38,7 +38,7 @@ void EmptyClassRule::checkCode(const std::string& code, DefectSink& defects) con
             const std::size_t bodyStart = brace + 1; // the character after the brace
             if (const auto close = braces.matchingClose(bodyStart)) {
                 if (matchesWholeBlock(kOnlyBlanks, code, bodyStart, *close))
-                    defects.report(lines.lineAt(at), kMessage);
+                    defects.onDefect(lines.lineAt(at), kMessage);
             }
             // Inside the body: nested classes are examined in turn.
             at = kClassWord.find(code, brace + 2);

@@ -15,7 +15,7 @@ class EmptyClassRule : public Rule {
     static constexpr const char kHelp[] =
         "A class body holding only white space, comments and braces: `class Marker { }`; the "
         "file's search ends at the first header that has both `extends` and `Exception`";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -14,7 +14,7 @@ const Pattern kFinallyBlock(R"(\}\s*finally\s*\{.)",
 const Pattern kOnlyBlanks(R"([\s\{\}]*)");
 } // namespace
 
-void EmptyFinallyBlockRule::checkCode(const std::string& code, DefectSink& defects) const {
+void EmptyFinallyBlockRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
@@ -22,7 +22,7 @@ void EmptyFinallyBlockRule::checkCode(const std::string& code, DefectSink& defec
             const std::size_t bodyStart = m.end() - 1; // the character after the brace
             if (const auto close = braces.matchingClose(bodyStart)) {
                 if (matchesWholeBlock(kOnlyBlanks, code, bodyStart, *close))
-                    defects.report(lines.lineAt(m.end()), kMessage);
+                    defects.onDefect(lines.lineAt(m.end()), kMessage);
             }
             return m.end(); // inside the block: finally blocks nested in it come in turn
         });

@@ -14,7 +14,7 @@ class EmptyFinallyBlockRule : public Rule {
     static constexpr char kMessage[] = "Empty finally block.";
     static constexpr const char kHelp[] =
         "A finally block holding only white space, comments and braces: `finally { }`";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

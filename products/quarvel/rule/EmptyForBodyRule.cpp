@@ -8,7 +8,7 @@ namespace {
 const StatementHeader kForHeader{search::ByteSet::whiteSpace(), search::LiteralFinder("for")};
 } // namespace
 
-void EmptyForBodyRule::checkCode(const std::string& code, DefectSink& defects) const {
+void EmptyForBodyRule::checkCode(const std::string& code, DefectListener& defects) const {
     emptyStatementBodies(kNumber, kForHeader, code, defects, kMessage);
 }
 

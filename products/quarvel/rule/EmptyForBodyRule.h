@@ -14,7 +14,7 @@ class EmptyForBodyRule : public Rule {
     static constexpr char kMessage[] = "for statement with empty body.";
     static constexpr const char kHelp[] =
         "A `for` whose body is a lone semicolon: `for (i = 0; i < n; i++);`";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

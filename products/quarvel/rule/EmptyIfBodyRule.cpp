@@ -9,7 +9,7 @@ const StatementHeader kIfHeader{search::ByteSet::whiteSpace() | search::ByteSet:
                                 search::LiteralFinder("if")};
 } // namespace
 
-void EmptyIfBodyRule::checkCode(const std::string& code, DefectSink& defects) const {
+void EmptyIfBodyRule::checkCode(const std::string& code, DefectListener& defects) const {
     emptyStatementBodies(kNumber, kIfHeader, code, defects, kMessage);
 }
 

@@ -13,7 +13,7 @@ class EmptyIfBodyRule : public Rule {
     static constexpr const char kName[] = "EmptyIfBody";
     static constexpr char kMessage[] = "if statement with empty body.";
     static constexpr const char kHelp[] = "An `if` whose body is a lone semicolon: `if (ready);`";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

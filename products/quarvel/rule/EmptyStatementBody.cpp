@@ -38,7 +38,7 @@ bool emptyStatementAt(const std::string& code, std::size_t close) {
 } // namespace
 
 void emptyStatementBodies(std::int32_t ruleNumber, const StatementHeader& header,
-                          const std::string& code, DefectSink& defects, const char* message,
+                          const std::string& code, DefectListener& defects, const char* message,
                           const std::function<bool(std::size_t keyword)>& exempt) {
     guardSearch(ruleNumber, [&] {
         LineCounter lines(code);
@@ -49,7 +49,7 @@ void emptyStatementBodies(std::int32_t ruleNumber, const StatementHeader& header
             from = match->parenthesis + 2;
             const auto close = parentheses.matchingClose(match->parenthesis + 1);
             if (close && emptyStatementAt(code, *close) && !(exempt && exempt(match->keyword)))
-                defects.report(lines.lineAt(match->keyword), message);
+                defects.onDefect(lines.lineAt(match->keyword), message);
         }
     });
 }

@@ -22,7 +22,7 @@ struct StatementHeader {
 /// would find the pattern's matches: leftmost first, each search going on after the byte that
 /// follows the parenthesis.
 void emptyStatementBodies(std::int32_t ruleNumber, const StatementHeader& header,
-                          const std::string& code, DefectSink& defects, const char* message,
+                          const std::string& code, DefectListener& defects, const char* message,
                           const std::function<bool(std::size_t keyword)>& exempt = {});
 
 } // namespace products::quarvel::rule

@@ -28,7 +28,7 @@ bool closesDoStatement(const std::string& code, std::size_t keyword) {
 }
 } // namespace
 
-void EmptyWhileBodyRule::checkCode(const std::string& code, DefectSink& defects) const {
+void EmptyWhileBodyRule::checkCode(const std::string& code, DefectListener& defects) const {
     emptyStatementBodies(kNumber, kWhileHeader, code, defects, kMessage,
                          [&](std::size_t keyword) { return closesDoStatement(code, keyword); });
 }

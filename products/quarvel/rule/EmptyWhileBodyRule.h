@@ -15,7 +15,7 @@ class EmptyWhileBodyRule : public Rule {
     static constexpr const char kHelp[] =
         "A `while` whose body is a lone semicolon: `while (busy());`, except the `while` right "
         "after the brace that closes a `do`";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

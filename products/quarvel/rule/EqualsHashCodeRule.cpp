@@ -31,7 +31,7 @@ Occurrences occurrencesOf(const Pattern& pattern, const std::string& code) {
 }
 } // namespace
 
-void EqualsHashCodeRule::checkCode(const std::string& code, DefectSink& defects) const {
+void EqualsHashCodeRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         // Only whole-file counts are compared, so one class with equals and another with
         // hashCode balance each other.
@@ -40,7 +40,7 @@ void EqualsHashCodeRule::checkCode(const std::string& code, DefectSink& defects)
         if (equals.count == hashCode.count)
             return;
         const Occurrences& more = equals.count > hashCode.count ? equals : hashCode;
-        defects.report(util::lineNumberAt(code, more.lastStart), kMessage);
+        defects.onDefect(util::lineNumberAt(code, more.lastStart), kMessage);
     });
 }
 

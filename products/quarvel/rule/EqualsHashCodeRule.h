@@ -15,7 +15,7 @@ class EqualsHashCodeRule : public Rule {
     static constexpr const char kHelp[] =
         "A file with more `boolean equals(Object o)` than `int hashCode()` declarations or the "
         "reverse; reported once, at the last of the more frequent one";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

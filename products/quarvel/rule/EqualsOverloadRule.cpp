@@ -13,13 +13,13 @@ const Pattern
                   {Anchor("public").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("b"))});
 } // namespace
 
-void EqualsOverloadRule::checkCode(const std::string& code, DefectSink& defects) const {
+void EqualsOverloadRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kPublicEquals, code, [&](const Match& m) -> Resume {
             const std::string type = m.groupText(code, 1);
             if (type != "Object" && type != "java.lang.Object")
-                defects.report(lines.lineAt(m.begin()), kMessage);
+                defects.onDefect(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

@@ -16,7 +16,7 @@ class EqualsOverloadRule : public Rule {
         "A `public boolean equals` taking one parameter whose type is written other than `Object` "
         "or `java.lang.Object`: `public boolean equals(Point p)`";
     /// Reports each public boolean equals whose parameter type is written otherwise than Object.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -83,7 +83,7 @@ std::optional<Match> nextEqualsMethod(const std::string& code, std::size_t from,
 }
 } // namespace
 
-void EqualsWithoutGetClassRule::checkCode(const std::string& code, DefectSink& defects) const {
+void EqualsWithoutGetClassRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         // A final class anywhere in the file puts every equals method out of question.
         if (code.find("final class") != std::string::npos)
@@ -101,7 +101,7 @@ void EqualsWithoutGetClassRule::checkCode(const std::string& code, DefectSink& d
             const auto close = braces.matchingClose(bodyStart);
             const std::size_t bodyEnd = close ? *close : code.size();
             if (!getClassCalls.found(bodyStart, bodyEnd))
-                defects.report(lines.lineAt(m->group(2).begin), kMessage);
+                defects.onDefect(lines.lineAt(m->group(2).begin), kMessage);
         }
     });
 }

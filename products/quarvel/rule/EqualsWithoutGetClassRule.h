@@ -18,7 +18,7 @@ class EqualsWithoutGetClassRule : public Rule {
         "(back to the last semicolon or brace with no parenthesis after it) or the file holds "
         "`final class`: `return o instanceof P;`";
     /// Reports each equals(Object o) body without getClass(), unless a final may apply to it.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

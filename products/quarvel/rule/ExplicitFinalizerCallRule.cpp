@@ -20,7 +20,7 @@ const std::size_t kCallLength = sizeof(kCall) - 1;
 
 } // namespace
 
-void ExplicitFinalizerCallRule::checkCode(const std::string& code, DefectSink& defects) const {
+void ExplicitFinalizerCallRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         std::size_t resume = 0;
@@ -37,7 +37,7 @@ void ExplicitFinalizerCallRule::checkCode(const std::string& code, DefectSink& d
                     start = kNoPosition; // super.finalize(): accepted
             }
             if (start != kNoPosition)
-                defects.report(lines.lineAt(start), kMessage);
+                defects.onDefect(lines.lineAt(start), kMessage);
             resume = call + kCallLength;
         }
     });

@@ -14,7 +14,7 @@ class ExplicitFinalizerCallRule : public Rule {
     static constexpr char kMessage[] = "Explicit finalizer call.";
     static constexpr const char kHelp[] =
         "A `finalize();` call other than `super.finalize();`: `obj.finalize();`";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -13,11 +13,11 @@ const Pattern
                       Anchor("false").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("!"))});
 } // namespace
 
-void FalseInequalityRule::checkCode(const std::string& code, DefectSink& defects) const {
+void FalseInequalityRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kFalseInequality, code, [&](const Match& m) -> Resume {
-            defects.report(lines.lineAt(m.begin()), kMessage);
+            defects.onDefect(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

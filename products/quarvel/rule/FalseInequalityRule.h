@@ -13,7 +13,7 @@ class FalseInequalityRule : public Rule {
     static constexpr const char kName[] = "FalseInequality";
     static constexpr char kMessage[] = "Inequality operation on 'false' boolean literal.";
     static constexpr const char kHelp[] = "`!=` next to `false`: `if (done != false)`";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

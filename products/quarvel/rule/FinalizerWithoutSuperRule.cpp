@@ -15,7 +15,7 @@ const Pattern
                        {Anchor("super").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("."))});
 } // namespace
 
-void FinalizerWithoutSuperRule::checkCode(const std::string& code, DefectSink& defects) const {
+void FinalizerWithoutSuperRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
@@ -25,7 +25,7 @@ void FinalizerWithoutSuperRule::checkCode(const std::string& code, DefectSink& d
             // A body left open by a truncated file runs to the end of the text.
             const std::size_t bodyEnd = braces.matchingClose(bodyStart).value_or(code.size());
             if (!superCalls.found(bodyStart, bodyEnd))
-                defects.report(lines.lineAt(m.begin()), kMessage);
+                defects.onDefect(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

@@ -16,7 +16,7 @@ class FinalizerWithoutSuperRule : public Rule {
         "A `protected void finalize...` body without `super.finalize();`: `protected void "
         "finalize() { close(); }`";
     /// An unclosed finalizer body runs to the end of the text.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -13,12 +13,12 @@ const Pattern kGeneralCatch(
          .thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
 } // namespace
 
-void GeneralCatchTypeRule::checkCode(const std::string& code, DefectSink& defects) const {
+void GeneralCatchTypeRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kGeneralCatch, code, [&](const Match& m) -> Resume {
             // At the type, or at the word final written before it.
-            defects.report(lines.lineAt(m.group(1).begin), kMessage);
+            defects.onDefect(lines.lineAt(m.group(1).begin), kMessage);
             return m.end();
         });
     });

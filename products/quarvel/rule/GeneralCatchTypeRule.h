@@ -16,7 +16,7 @@ class GeneralCatchTypeRule : public Rule {
         "A catch right after a brace of `Exception`, `Throwable`, `RuntimeException` or `Error` "
         "(or a name starting with one), `final` allowed: `} catch (Exception e) {`";
     /// Reported at the type, or at the word final when it is written.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -12,11 +12,11 @@ const Pattern
                   {Anchor("throw").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("ETR"))});
 } // namespace
 
-void GeneralThrowTypeRule::checkCode(const std::string& code, DefectSink& defects) const {
+void GeneralThrowTypeRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kGeneralThrow, code, [&](const Match& m) -> Resume {
-            defects.report(lines.lineAt(m.group(1).begin), kMessage);
+            defects.onDefect(lines.lineAt(m.group(1).begin), kMessage);
             return m.end();
         });
     });

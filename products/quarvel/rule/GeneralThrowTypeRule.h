@@ -16,7 +16,7 @@ class GeneralThrowTypeRule : public Rule {
         "`throw` directly followed by `Exception`, `Throwable`, `RuntimeException` or `Error` (or "
         "a name starting with one): `throw Error;`, but not `throw new Error();`";
     /// Reported at the thrown type.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -12,11 +12,11 @@ const Pattern
                     {Anchor("import").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("j"))});
 } // namespace
 
-void JavaLangImportRule::checkCode(const std::string& code, DefectSink& defects) const {
+void JavaLangImportRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kJavaLangImport, code, [&](const Match& m) -> Resume {
-            defects.report(lines.lineAt(m.begin()), kMessage);
+            defects.onDefect(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

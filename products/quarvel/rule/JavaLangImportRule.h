@@ -16,7 +16,7 @@ class JavaLangImportRule : public Rule {
         "An import of a `java.lang` class or of the whole package: `import java.lang.String;`, but "
         "not `import java.lang.reflect.Method;`";
     /// One defect per matching import, at the word import.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -17,7 +17,7 @@ class LongLineRule : public Rule {
         "More than 80 bytes of code between line ends or comments (a trailing comment does not "
         "count; the last line without a line end is not measured)";
     /// Comment bytes end a line as well: only the code part of a line is measured.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -12,10 +12,10 @@ const Pattern kAuthorTag(R"(\s@author\s)", {Anchor("@author", {{ByteSet::whiteSp
 constexpr std::int32_t kWholeFileLine = 1;
 } // namespace
 
-void MissingAuthorTagRule::checkComments(const std::string& comments, DefectSink& defects) const {
+void MissingAuthorTagRule::checkComments(const std::string& comments, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         if (!searchOnce(kAuthorTag, comments))
-            defects.report(kWholeFileLine, kMessage);
+            defects.onDefect(kWholeFileLine, kMessage);
     });
 }
 

@@ -15,7 +15,7 @@ class MissingAuthorTagRule : public Rule {
     static constexpr const char kHelp[] = "A file whose block comments never hold ` @author ` "
                                           "between white space; reported on line 1";
     /// Reports the whole file at line 1 when no block comment holds the author tag.
-    void checkComments(const std::string& comments, DefectSink& defects) const override;
+    void checkComments(const std::string& comments, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

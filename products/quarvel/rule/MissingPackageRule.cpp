@@ -10,10 +10,10 @@ namespace {
 const Pattern kPackageWord(R"(([^\w]|\A)package\s+)", {{"package", {{ByteSet::any(), 0, 1}}}});
 } // namespace
 
-void MissingPackageRule::checkCode(const std::string& code, DefectSink& defects) const {
+void MissingPackageRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         if (!searchOnce(kPackageWord, code))
-            defects.report(1, kMessage);
+            defects.onDefect(1, kMessage);
     });
 }
 

@@ -16,7 +16,7 @@ class MissingPackageRule : public Rule {
         "A file without the word `package` followed by white space (outside comments and "
         "literals); reported on line 1";
     /// At most one defect, on line 1.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

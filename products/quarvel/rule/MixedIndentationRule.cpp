@@ -22,7 +22,7 @@ const char kTabStyle[] = "tab";
 const char kMessageEnd[] = ").";
 } // namespace
 
-void MixedIndentationRule::checkCode(const std::string& code, DefectSink& defects) const {
+void MixedIndentationRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         // Without a tab no indentation holds one: no line is indented with tabs, so the file
         // counts as indented with spaces, and only indentations with a tab would be reported.
@@ -53,7 +53,7 @@ void MixedIndentationRule::checkCode(const std::string& code, DefectSink& defect
                                     (spaceStyle ? kSpaceStyle : kTabStyle) + kMessageEnd;
         // Reported at the indented line itself, not at the line the line feed ends.
         LineCounter lines(code);
-        const auto report = [&](std::size_t end) { defects.report(lines.lineAt(end), message); };
+        const auto report = [&](std::size_t end) { defects.onDefect(lines.lineAt(end), message); };
         if (spaceStyle) {
             for (const std::size_t end : withTab)
                 report(end);

@@ -17,7 +17,7 @@ class MixedIndentationRule : public Rule {
         "A line indented against the file's majority style (a tie counts as spaces), or with both "
         "tabs and spaces: a tab-indented line in a file indented with spaces";
     /// Decides the file's style first, then reports the lines that go against it.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -18,11 +18,11 @@ const Pattern kWrongPair(
      Anchor("strictfp").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("afps"))});
 } // namespace
 
-void ModifierOrderRule::checkCode(const std::string& code, DefectSink& defects) const {
+void ModifierOrderRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kWrongPair, code, [&](const Match& m) -> Resume {
-            defects.report(lines.lineAt(m.begin()), kMessage);
+            defects.onDefect(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

@@ -17,7 +17,7 @@ class ModifierOrderRule : public Rule {
         "Two modifiers in the wrong order, also across lines and comments: `static public void "
         "main`, `final static int x;`";
     /// One defect per wrong pair, at the line of its first modifier.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -49,7 +49,7 @@ std::optional<ParameterList> nextParameterList(const std::string& code, std::siz
 }
 } // namespace
 
-void NonFinalParameterRule::checkCode(const std::string& code, DefectSink& defects) const {
+void NonFinalParameterRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
@@ -60,7 +60,7 @@ void NonFinalParameterRule::checkCode(const std::string& code, DefectSink& defec
             const std::string list = code.substr(m->listBegin, m->listEnd - m->listBegin);
             if (!list.empty() && util::StringHelper::countOccurrences(list, "final ") <=
                                      util::StringHelper::countOccurrences(list, ","))
-                defects.report(lines.lineAt(m->begin), kMessage);
+                defects.onDefect(lines.lineAt(m->begin), kMessage);
             // The body is skipped: statements inside it are not declarations. Without a
             // closing brace the search goes on after the match.
             const auto close = braces.matchingClose(m->end - 1);

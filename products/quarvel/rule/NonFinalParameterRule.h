@@ -17,7 +17,7 @@ class NonFinalParameterRule : public Rule {
         "`void f(int a) {`, `void f( ) {`; bodies are skipped, but `if (x) {` in an initializer "
         "counts";
     /// Reports each parameter list of a construct with a body in which a parameter is not final.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -20,7 +20,7 @@ const LiteralFinder kReturnFinder(kReturn);
 
 } // namespace
 
-void ReturnInFinallyRule::checkCode(const std::string& code, DefectSink& defects) const {
+void ReturnInFinallyRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
@@ -32,7 +32,7 @@ void ReturnInFinallyRule::checkCode(const std::string& code, DefectSink& defects
             // The first "return" in the body, also inside a longer word or a nested block.
             const std::size_t found = returnWords.from(bodyStart);
             if (found != kNoPosition && found + kReturn.size() <= bodyEnd)
-                defects.report(lines.lineAt(found), kMessage);
+                defects.onDefect(lines.lineAt(found), kMessage);
             return m.end(); // inside the block: finally blocks nested in it are examined in turn
         });
     });

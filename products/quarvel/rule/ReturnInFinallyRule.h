@@ -15,7 +15,7 @@ class ReturnInFinallyRule : public Rule {
     static constexpr const char kHelp[] = "The letters `return` anywhere in a finally block, "
                                           "reported once at the first: `} finally { return x; }`";
     /// At most one defect per finally block; an unclosed block runs to the end of the text.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

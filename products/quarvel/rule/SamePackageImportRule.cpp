@@ -125,7 +125,7 @@ std::optional<std::size_t> chosenMatchEnd(const std::string& code, ImportIndex& 
 }
 } // namespace
 
-void SamePackageImportRule::checkCode(const std::string& code, DefectSink& defects) const {
+void SamePackageImportRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         NextOf semicolons(code, ";");
@@ -153,7 +153,7 @@ void SamePackageImportRule::checkCode(const std::string& code, DefectSink& defec
                 }
             }
             if (end)
-                defects.report(lines.lineAt(*end), kMessage);
+                defects.onDefect(lines.lineAt(*end), kMessage);
             start = kPackageWordFinder.find(code, end ? *end : start + 1);
         }
     });

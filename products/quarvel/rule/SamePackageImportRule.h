@@ -16,7 +16,7 @@ class SamePackageImportRule : public Rule {
         "The first import after the package declaration, before any parenthesis or brace, that "
         "names the same package plus one class: `package p;` then `import p.A;`";
     /// Reports the first import after the declaration that names the declared package.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

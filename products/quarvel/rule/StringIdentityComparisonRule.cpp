@@ -17,11 +17,11 @@ const Pattern kStringIdentityComparison(
      Anchor("!=", {{ByteSet::whiteSpace(), 0, kNoPosition}, {ByteSet::of("\""), 1, 1}})});
 } // namespace
 
-void StringIdentityComparisonRule::checkCode(const std::string& code, DefectSink& defects) const {
+void StringIdentityComparisonRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kStringIdentityComparison, code, [&](const Match& m) -> Resume {
-            defects.report(lines.lineAt(m.begin()), kMessage);
+            defects.onDefect(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

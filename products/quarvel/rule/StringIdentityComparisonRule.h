@@ -14,7 +14,7 @@ class StringIdentityComparisonRule : public Rule {
     static constexpr char kMessage[] = "String comparison using == or != operator.";
     static constexpr const char kHelp[] =
         "`==` or `!=` next to a string literal: `if (name == \"admin\")`";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

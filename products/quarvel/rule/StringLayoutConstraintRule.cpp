@@ -35,7 +35,7 @@ bool holdsConstraint(const std::string& raw, std::size_t from, std::size_t to) {
 }
 } // namespace
 
-void StringLayoutConstraintRule::checkRaw(const std::string& raw, DefectSink& defects) const {
+void StringLayoutConstraintRule::checkRaw(const std::string& raw, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(raw);
         for (std::size_t start = kAddFinder.find(raw, 0); start != kNoPosition;) {
@@ -44,7 +44,7 @@ void StringLayoutConstraintRule::checkRaw(const std::string& raw, DefectSink& de
             if (semicolon == kNoPosition)
                 return; // no call from here on reaches a ';'
             if (raw[semicolon - 1] == ')' && holdsConstraint(raw, inside, semicolon - 1))
-                defects.report(lines.lineAt(start), kMessage);
+                defects.onDefect(lines.lineAt(start), kMessage);
             start = kAddFinder.find(raw, semicolon + 1);
         }
     });

@@ -16,7 +16,7 @@ class StringLayoutConstraintRule : public Rule {
         "An `.add(...)` call with a border constraint as a literal, even in a comment: "
         "`panel.add(button, \"North\");`";
     /// Searches the raw text, so calls written in comments count too.
-    void checkRaw(const std::string& raw, DefectSink& defects) const override;
+    void checkRaw(const std::string& raw, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

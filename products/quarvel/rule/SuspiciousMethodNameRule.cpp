@@ -13,11 +13,11 @@ const Pattern kMisspeltDeclaration(
      Anchor("protected").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("v"))});
 } // namespace
 
-void SuspiciousMethodNameRule::checkCode(const std::string& code, DefectSink& defects) const {
+void SuspiciousMethodNameRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kMisspeltDeclaration, code, [&](const Match& m) -> Resume {
-            defects.report(lines.lineAt(m.begin()), kMessage);
+            defects.onDefect(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

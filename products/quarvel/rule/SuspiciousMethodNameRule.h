@@ -16,7 +16,7 @@ class SuspiciousMethodNameRule : public Rule {
         "A misspelt declaration: `public boolean equal(Object o`, `protected void finalise(`, "
         "`protected void finallize(`, `public int hashcode(`";
     /// Reports each declaration of equal(Object, finalise, finallize or hashcode.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

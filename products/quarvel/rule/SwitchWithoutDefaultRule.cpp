@@ -44,7 +44,7 @@ std::optional<SwitchBlock> nextSwitchBlock(const std::string& code, std::size_t 
 }
 } // namespace
 
-void SwitchWithoutDefaultRule::checkCode(const std::string& code, DefectSink& defects) const {
+void SwitchWithoutDefaultRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
@@ -57,7 +57,7 @@ void SwitchWithoutDefaultRule::checkCode(const std::string& code, DefectSink& de
             // Any occurrence counts, inside a longer word or a nested switch as well.
             const std::size_t found = defaults.from(bodyStart);
             if (found == kNoPosition || found + kDefaultWord.literal().size() > bodyEnd)
-                defects.report(lines.lineAt(block->begin), kMessage);
+                defects.onDefect(lines.lineAt(block->begin), kMessage);
         }
     });
 }

@@ -15,7 +15,7 @@ class SwitchWithoutDefaultRule : public Rule {
     static constexpr const char kHelp[] =
         "A switch on one word whose body never contains `default`: `switch (x) { case 1: break; }`";
     /// A switch without its closing brace is examined up to the end of the text.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -8,7 +8,7 @@ using namespace search;
 
 namespace {} // namespace
 
-void TabCharacterRule::checkCode(const std::string& code, DefectSink& defects) const {
+void TabCharacterRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         std::int32_t lastLine = 0;
@@ -16,7 +16,7 @@ void TabCharacterRule::checkCode(const std::string& code, DefectSink& defects) c
              tab = code.find('\t', tab + 1)) {
             const std::int32_t line = lines.lineAt(tab);
             if (line != lastLine)
-                defects.report(line, kMessage);
+                defects.onDefect(line, kMessage);
             lastLine = line;
         }
     });

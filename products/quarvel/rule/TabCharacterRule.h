@@ -15,7 +15,7 @@ class TabCharacterRule : public Rule {
     static constexpr const char kHelp[] =
         "A line holding a tab outside comments and literals, once per line: `<tab>int x;`";
     /// One defect per line, however many tabs it holds.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -83,7 +83,7 @@ const Pattern kRunMethod(R"(public\s+void\s+run\s*\(\s*\))",
                          {Anchor("public").thenAfter(ByteSet::whiteSpace(), 1, ByteSet::of("v"))});
 } // namespace
 
-void ThreadWithoutRunRule::checkCode(const std::string& code, DefectSink& defects) const {
+void ThreadWithoutRunRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
@@ -100,7 +100,7 @@ void ThreadWithoutRunRule::checkCode(const std::string& code, DefectSink& defect
             const auto close = braces.matchingClose(bodyStart);
             const std::size_t bodyEnd = close ? *close : code.size();
             if (!runMethods.found(bodyStart, bodyEnd))
-                defects.report(lines.lineAt(m->begin), kMessage);
+                defects.onDefect(lines.lineAt(m->begin), kMessage);
         }
     });
 }

@@ -16,7 +16,7 @@ class ThreadWithoutRunRule : public Rule {
         "A non-abstract `class T extends Thread ... {` whose body has no `public void run()`; "
         "reported on the line of the character after the nearest brace before it";
     /// Reports each non-abstract class extending Thread whose body declares no public void run().
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -12,11 +12,11 @@ const Pattern kTrueEquality(R"(==\s*true|true\s*==)",
                              Anchor("true").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("="))});
 } // namespace
 
-void TrueEqualityRule::checkCode(const std::string& code, DefectSink& defects) const {
+void TrueEqualityRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kTrueEquality, code, [&](const Match& m) -> Resume {
-            defects.report(lines.lineAt(m.begin()), kMessage);
+            defects.onDefect(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

@@ -13,7 +13,7 @@ class TrueEqualityRule : public Rule {
     static constexpr const char kName[] = "TrueEquality";
     static constexpr char kMessage[] = "Equality operation on 'true' boolean literal.";
     static constexpr const char kHelp[] = "`==` next to `true`: `if (done == true)`";
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -51,7 +51,7 @@ std::optional<Tag> nextTag(const std::string& text, std::size_t from, std::size_
 }
 } // namespace
 
-void UnknownJavadocTagRule::checkComments(const std::string& comments, DefectSink& defects) const {
+void UnknownJavadocTagRule::checkComments(const std::string& comments, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(comments);
         for (std::size_t opener = comments.find(kOpener); opener != std::string::npos;) {
@@ -64,7 +64,7 @@ void UnknownJavadocTagRule::checkComments(const std::string& comments, DefectSin
                 const std::string_view name(comments.data() + tag->nameBegin,
                                             tag->nameEnd - tag->nameBegin);
                 if (!isKnownTag(name))
-                    defects.report(lines.lineAt(tag->nameBegin),
+                    defects.onDefect(lines.lineAt(tag->nameBegin),
                                    "'" + std::string(name) + kMessageEnd);
                 from = tag->nameEnd + 1; // after the white space that ends the tag
             }

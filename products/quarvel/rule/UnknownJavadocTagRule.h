@@ -17,7 +17,7 @@ class UnknownJavadocTagRule : public Rule {
         "A tag after white space in a `/** */` comment that is not a standard block tag: ` * @todo "
         "fix` gives `'todo' is an unknown javadoc tag.`";
     /// Examines the documentation comments, up to the first one left open.
-    void checkComments(const std::string& comments, DefectSink& defects) const override;
+    void checkComments(const std::string& comments, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -11,11 +11,11 @@ const Pattern kIfTrue(R"(if\s*\(\s*true\s*\))",
                       {Anchor("if").thenAfter(ByteSet::whiteSpace(), 0, ByteSet::of("("))});
 } // namespace
 
-void UnnecessaryIfRule::checkCode(const std::string& code, DefectSink& defects) const {
+void UnnecessaryIfRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         forEachMatch(kIfTrue, code, [&](const Match& m) -> Resume {
-            defects.report(lines.lineAt(m.begin()), kMessage);
+            defects.onDefect(lines.lineAt(m.begin()), kMessage);
             return m.end();
         });
     });

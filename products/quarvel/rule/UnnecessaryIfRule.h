@@ -14,7 +14,7 @@ class UnnecessaryIfRule : public Rule {
     static constexpr char kMessage[] = "Unnecessary if statement.";
     static constexpr const char kHelp[] = "An if on the literal true: `if (true) {`";
     /// One defect per if (true), at the word if.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -99,7 +99,7 @@ std::optional<std::size_t> importedNameStart(const std::string& code, std::size_
 }
 } // namespace
 
-void UnusedImportRule::checkCode(const std::string& code, DefectSink& defects) const {
+void UnusedImportRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         NameUses uses(code);
@@ -111,7 +111,7 @@ void UnusedImportRule::checkCode(const std::string& code, DefectSink& defects) c
             std::size_t resume = start + 1;
             if (const auto name = importedNameStart(code, start, semicolon)) {
                 if (!uses.usedAfter(code.substr(*name, semicolon - *name), semicolon))
-                    defects.report(lines.lineAt(semicolon), kMessage);
+                    defects.onDefect(lines.lineAt(semicolon), kMessage);
                 resume = semicolon; // at the semicolon
             }
             start = kImportFinder.find(code, resume);

@@ -16,7 +16,7 @@ class UnusedImportRule : public Rule {
         "An import whose simple name never stands again between two non-word bytes after it: "
         "`import java.util.Map;` with no later `Map` (comments and literals do not count)";
     /// The name counts as used when it stands between two non-word bytes after the import.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

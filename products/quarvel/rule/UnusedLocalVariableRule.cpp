@@ -152,7 +152,7 @@ std::optional<std::size_t> nextMethodBody(const std::string& code, std::size_t f
 }
 } // namespace
 
-void UnusedLocalVariableRule::checkCode(const std::string& code, DefectSink& defects) const {
+void UnusedLocalVariableRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         BracketIndex braces(code, '{', '}');
@@ -179,7 +179,7 @@ void UnusedLocalVariableRule::checkCode(const std::string& code, DefectSink& def
                 const std::size_t scopeEnd = scopeClose ? *scopeClose : code.size();
                 if (!words.occursAsWord(text.substr(nameBegin, nameEnd - nameBegin), nameEnd,
                                         scopeEnd))
-                    defects.report(lines.lineAt(nameBegin), kMessage);
+                    defects.onDefect(lines.lineAt(nameBegin), kMessage);
             }
             // Nested blocks, local and anonymous classes included, belong to this body. A body
             // without its closing brace ran to the end of the text, so nothing is left to search.

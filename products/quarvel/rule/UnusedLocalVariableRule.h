@@ -16,7 +16,7 @@ class UnusedLocalVariableRule : public Rule {
         "A word, a name and `;` or `=` in a method body whose name never stands again between two "
         "non-word bytes before its block closes: `void f() { int x = 1; }`";
     /// Reports each declaration in a method body whose name does not occur again in its block.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -16,7 +16,7 @@ const LiteralFinder kImportFinder(kImport);
 const std::size_t kImportLength = sizeof(kImport) - 1;
 } // namespace
 
-void WildcardImportRule::checkCode(const std::string& code, DefectSink& defects) const {
+void WildcardImportRule::checkCode(const std::string& code, DefectListener& defects) const {
     guardSearch(kNumber, [&] {
         LineCounter lines(code);
         NextOf semicolons(code, ";");
@@ -27,7 +27,7 @@ void WildcardImportRule::checkCode(const std::string& code, DefectSink& defects)
                 break; // no candidate from here on can reach a ';'
             std::size_t resume = start + 1;
             if (semicolon >= afterKeyword + 2 && code[semicolon - 1] == '*') {
-                defects.report(lines.lineAt(start), kMessage);
+                defects.onDefect(lines.lineAt(start), kMessage);
                 resume = semicolon + 1;
             }
             start = kImportFinder.find(code, resume);

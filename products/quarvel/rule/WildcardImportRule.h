@@ -15,7 +15,7 @@ class WildcardImportRule : public Rule {
     static constexpr const char kHelp[] =
         "An import ending in `*;`: `import java.util.*;`, `import static java.lang.Math.*;`";
     /// One defect per matching import, at the word import.
-    void checkCode(const std::string& code, DefectSink& defects) const override;
+    void checkCode(const std::string& code, DefectListener& defects) const override;
 };
 
 } // namespace products::quarvel::rule

@@ -49,7 +49,7 @@ class ServerHarness {
         std::string bytes_;
         bool closed_ = false;
     };
-    class Output : public lsp::ByteSink {
+    class Output : public lsp::MessageOutput {
       public:
         explicit Output(ServerHarness& harness) : harness_(harness) {}
         bool write(std::string_view bytes) override;

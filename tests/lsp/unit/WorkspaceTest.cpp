@@ -1,12 +1,12 @@
 #include "lsp/Workspace.h"
 
-#include "lsp/ByteSink.h"
+#include "lsp/MessageOutput.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class Discard : public lsp::ByteSink {
+class Discard : public lsp::MessageOutput {
   public:
     bool write(std::string_view) override { return true; }
 };

@@ -8,7 +8,7 @@ namespace {
 
 std::string data(std::string_view text) {
     std::string out;
-    report::ByteSink sink([&](std::string_view bytes) {
+    report::BlockWriter sink([&](std::string_view bytes) {
         out.append(bytes);
         return true;
     });
@@ -19,7 +19,7 @@ std::string data(std::string_view text) {
 
 std::string property(std::string_view text) {
     std::string out;
-    report::ByteSink sink([&](std::string_view bytes) {
+    report::BlockWriter sink([&](std::string_view bytes) {
         out.append(bytes);
         return true;
     });

@@ -9,14 +9,14 @@ namespace report {
 
 /// Collects output bytes and hands them to a drain in large blocks, so that writing a report
 /// costs one system call per block rather than one per item.
-class ByteSink {
+class BlockWriter {
   public:
     /// Takes a block of bytes; returns false when they could not be written.
     using Drain = std::function<bool(std::string_view)>;
 
-    explicit ByteSink(Drain drain);
-    ByteSink(const ByteSink&) = delete;
-    ByteSink& operator=(const ByteSink&) = delete;
+    explicit BlockWriter(Drain drain);
+    BlockWriter(const BlockWriter&) = delete;
+    BlockWriter& operator=(const BlockWriter&) = delete;
 
     void write(std::string_view bytes) {
         buffer_.append(bytes.data(), bytes.size());

@@ -5,13 +5,13 @@
 namespace lsp {
 
 /// Where messages go: standard output, or a text in tests.
-class ByteSink {
+class MessageOutput {
   public:
     /// Writes every byte; false when the output refuses them (the client has gone).
     virtual bool write(std::string_view bytes) = 0;
 
   protected:
-    ~ByteSink() = default;
+    ~MessageOutput() = default;
 };
 
 } // namespace lsp

@@ -1,4 +1,4 @@
-#include "app/FileReports.h"
+#include "app/OrderedOutput.h"
 
 #include <algorithm>
 
@@ -9,16 +9,16 @@ namespace {
 constexpr std::size_t kFinishedRun = 8;
 } // namespace
 
-FileReports::FileReports(std::size_t fileCount, std::size_t window, std::size_t heldBytes)
+OrderedOutput::OrderedOutput(std::size_t fileCount, std::size_t window, std::size_t heldBytes)
     : fileCount_(fileCount), slots_(std::max<std::size_t>(1, std::min(window, fileCount))),
       heldBytes_(heldBytes), firstFailure_(fileCount) {}
 
-void FileReports::hold(File& report, std::size_t bytes) {
+void OrderedOutput::hold(File& report, std::size_t bytes) {
     report.bytes += bytes;
     mostHeld_ = std::max(mostHeld_, report.bytes);
 }
 
-bool FileReports::printerShouldWake() const {
+bool OrderedOutput::printerShouldWake() const {
     if (printing_ >= fileCount_)
         return false;
     const File& head = slot(printing_);
@@ -35,7 +35,7 @@ bool FileReports::printerShouldWake() const {
 }
 
 template <class Ready>
-void FileReports::waitAsWorker(std::unique_lock<std::mutex>& lock, Ready ready) {
+void OrderedOutput::waitAsWorker(std::unique_lock<std::mutex>& lock, Ready ready) {
     if (ready())
         return;
     ++waitingWorkers_;
@@ -45,12 +45,12 @@ void FileReports::waitAsWorker(std::unique_lock<std::mutex>& lock, Ready ready) 
     --waitingWorkers_;
 }
 
-void FileReports::wakeWaitingWorkers() {
+void OrderedOutput::wakeWaitingWorkers() {
     if (waitingWorkers_ > 0)
         workersWake_.notify_all();
 }
 
-std::size_t FileReports::takeFile() {
+std::size_t OrderedOutput::takeFile() {
     std::unique_lock<std::mutex> lock(mutex_);
     waitAsWorker(lock, [&] {
         return stopped_ || nextToTake_ >= fileCount_ || nextToTake_ > firstFailure_ ||
@@ -61,7 +61,7 @@ std::size_t FileReports::takeFile() {
     return nextToTake_++;
 }
 
-void FileReports::add(std::size_t file, Piece piece) {
+void OrderedOutput::add(std::size_t file, Piece piece) {
     std::unique_lock<std::mutex> lock(mutex_);
     File& report = slot(file);
     waitAsWorker(lock, [&] { return isAbandoned(file) || report.bytes < heldBytes_; });
@@ -73,7 +73,7 @@ void FileReports::add(std::size_t file, Piece piece) {
         printerWakes_.notify_one();
 }
 
-void FileReports::addReport(std::size_t file, std::string report) {
+void OrderedOutput::addFailedCheck(std::size_t file, std::string report) {
     const std::lock_guard<std::mutex> lock(mutex_);
     if (isAbandoned(file))
         return;
@@ -84,7 +84,7 @@ void FileReports::addReport(std::size_t file, std::string report) {
         printerWakes_.notify_one();
 }
 
-void FileReports::finish(std::size_t file, std::uint32_t defects, std::exception_ptr failure) {
+void OrderedOutput::finish(std::size_t file, std::uint32_t defects, std::exception_ptr failure) {
     const std::lock_guard<std::mutex> lock(mutex_);
     File& finished = slot(file);
     finished.finished = true;
@@ -98,11 +98,11 @@ void FileReports::finish(std::size_t file, std::uint32_t defects, std::exception
         printerWakes_.notify_one();
 }
 
-bool FileReports::abandoned(std::size_t file) const {
+bool OrderedOutput::abandoned(std::size_t file) const {
     return isAbandoned(file);
 }
 
-bool FileReports::takePieces(std::size_t file, std::vector<Piece>& pieces) {
+bool OrderedOutput::takePieces(std::size_t file, std::vector<Piece>& pieces) {
     pieces.clear();
     std::unique_lock<std::mutex> lock(mutex_);
     File& report = slot(file);
@@ -117,7 +117,7 @@ bool FileReports::takePieces(std::size_t file, std::vector<Piece>& pieces) {
     return true;
 }
 
-void FileReports::written(std::size_t file) {
+void OrderedOutput::written(std::size_t file) {
     const std::lock_guard<std::mutex> lock(mutex_);
     File& report = slot(file);
     report.bytes -= report.taken;
@@ -125,7 +125,7 @@ void FileReports::written(std::size_t file) {
     wakeWaitingWorkers(); // one may wait for room
 }
 
-std::uint32_t FileReports::outcome(std::size_t file) {
+std::uint32_t OrderedOutput::outcome(std::size_t file) {
     std::exception_ptr failure;
     std::uint32_t defects = 0;
     {
@@ -138,21 +138,21 @@ std::uint32_t FileReports::outcome(std::size_t file) {
     return defects;
 }
 
-void FileReports::printed(std::size_t file) {
+void OrderedOutput::printed(std::size_t file) {
     const std::lock_guard<std::mutex> lock(mutex_);
     printing_ = file + 1;
     slot(file) = File();
     wakeWaitingWorkers();
 }
 
-void FileReports::stop() {
+void OrderedOutput::stop() {
     const std::lock_guard<std::mutex> lock(mutex_);
     stopped_ = true;
     printerWakes_.notify_all();
     workersWake_.notify_all();
 }
 
-std::size_t FileReports::mostHeld() const {
+std::size_t OrderedOutput::mostHeld() const {
     const std::lock_guard<std::mutex> lock(mutex_);
     return mostHeld_;
 }

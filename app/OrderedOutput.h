@@ -28,7 +28,7 @@ namespace app {
 /// only when it has a run of finished files to print, when a worker waits for it, when the
 /// list is all taken, or when the file being printed holds much text; and workers only when
 /// one of them waits.
-class FileReports {
+class OrderedOutput {
   public:
     struct Piece {
         enum Kind { kLines, kFailedCheck } kind;
@@ -38,7 +38,7 @@ class FileReports {
     /// Thrown to a worker that waits while the run stops.
     struct Stopped {};
 
-    FileReports(std::size_t fileCount, std::size_t window, std::size_t heldBytes);
+    OrderedOutput(std::size_t fileCount, std::size_t window, std::size_t heldBytes);
 
     // The workers' side.
 
@@ -52,7 +52,7 @@ class FileReports {
     /// Adds the report of a failed internal check to a file's output: never waits and never
     /// throws, since checks fail in places that cannot take an exception; dropped when the run
     /// stops.
-    void addReport(std::size_t file, std::string report);
+    void addFailedCheck(std::size_t file, std::string report);
     /// The file's analysis ended: with its defect count, or with a failure, which the
     /// printing side raises again when it reaches the file.
     void finish(std::size_t file, std::uint32_t defects, std::exception_ptr failure);

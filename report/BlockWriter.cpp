@@ -1,14 +1,14 @@
-#include "report/ByteSink.h"
+#include "report/BlockWriter.h"
 
 #include <utility>
 
 namespace report {
 
-ByteSink::ByteSink(Drain drain) : drain_(std::move(drain)) {
+BlockWriter::BlockWriter(Drain drain) : drain_(std::move(drain)) {
     buffer_.reserve(kBlockBytes + 4096);
 }
 
-void ByteSink::writeNumber(std::int64_t number) {
+void BlockWriter::writeNumber(std::int64_t number) {
     char digits[24];
     std::size_t at = sizeof digits;
     const bool negative = number < 0;
@@ -23,13 +23,13 @@ void ByteSink::writeNumber(std::int64_t number) {
     write(std::string_view(digits + at, sizeof digits - at));
 }
 
-void ByteSink::drainBuffer() {
+void BlockWriter::drainBuffer() {
     if (!failed_ && !buffer_.empty() && !drain_(buffer_))
         failed_ = true;
     buffer_.clear();
 }
 
-bool ByteSink::flush() {
+bool BlockWriter::flush() {
     drainBuffer();
     return !failed_;
 }
