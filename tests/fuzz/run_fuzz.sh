@@ -9,7 +9,7 @@ cd "$(dirname "$0")/../.."
 runs=${1:-20000}
 seed=${QUARVEL_FUZZ_SEED:-1}
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUARVEL_FUZZ=ON -DQUARVEL_TESTS=OFF > /dev/null
-cmake --build build-fuzz
+cmake --build build-fuzz --target rule_fuzzer
 fuzzer=build-fuzz/tests/fuzz/rule_fuzzer
 artifacts=build-fuzz/artifacts
 mkdir -p "$artifacts"
