@@ -3,17 +3,17 @@
 
 if(WIN32)
   # The zip holds the programs and the README side by side.
-  install(TARGETS quarvel quarvel-report quarvel-scan quarvel-lsp RUNTIME DESTINATION .)
+  install(TARGETS ${QUARVEL_PROGRAMS} RUNTIME DESTINATION .)
   install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
   set(CPACK_STRIP_FILES TRUE)
 else()
   include(GNUInstallDirs)
-  install(TARGETS quarvel quarvel-report quarvel-scan quarvel-lsp RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS ${QUARVEL_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   # Installed programs are stripped as Debian strips them: symbols, and the sections that
   # only name the compiler.
-  foreach(program quarvel quarvel-report quarvel-scan quarvel-lsp)
+  foreach(program IN LISTS QUARVEL_PROGRAMS)
     install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded
       --remove-section=.comment --remove-section=.note
       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\")")
@@ -21,7 +21,7 @@ else()
 
   # Manual pages carry the version; Debian wants them compressed, without a time stamp.
   set(man_pages)
-  foreach(page quarvel quarvel-report quarvel-scan quarvel-lsp)
+  foreach(page IN LISTS QUARVEL_PROGRAMS)
     configure_file(${CMAKE_SOURCE_DIR}/man/${page}.1.in ${CMAKE_BINARY_DIR}/man/${page}.1 @ONLY)
     add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/man/${page}.1.gz
       COMMAND gzip -9 -n -c ${CMAKE_BINARY_DIR}/man/${page}.1 > ${CMAKE_BINARY_DIR}/man/${page}.1.gz

@@ -1,22 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing.
-#   tools/bootstrap.sh          what building and running the programs needs: CMake, Ninja,
-#                               g++, the Boost.Regex 1.81 headers, and what the programs
-#                               link: the git library (through pkg-config), toml++ and
-#                               nlohmann-json
-#   tools/bootstrap.sh --tests  that, and what the tests need: GoogleTest, RapidCheck, the
-#                               git program, clang with its sanitizer and fuzzer runtime,
-#                               MinGW-w64 with Wine for the Windows binaries, python3 and
-#                               Neovim for the language server's tests, Node.js and npm, and
-#                               for the package tests dpkg-dev, lintian, file, unzip, xmllint
-#                               and vim
+#   tools/bootstrap.sh          what building and running quarvel and quarvel-report needs:
+#                               CMake, Ninja, g++ and the Boost.Regex 1.81 headers
+#   tools/bootstrap.sh --tests  that, what quarvel-scan and quarvel-lsp link (the git
+#                               library through pkg-config, toml++, nlohmann-json), and what
+#                               the tests need: GoogleTest, RapidCheck, the git program,
+#                               clang with its sanitizer and fuzzer runtime, MinGW-w64 with
+#                               Wine for the Windows binaries, python3 and Neovim for the
+#                               language server's tests, Node.js and npm, and for the
+#                               package tests dpkg-dev, lintian, file, unzip, xmllint and vim
 set -euo pipefail
-packages=(cmake ninja-build g++ libboost-regex1.81-dev
-  libgit2-dev pkg-config libtomlplusplus-dev nlohmann-json3-dev)
+packages=(cmake ninja-build g++ libboost-regex1.81-dev)
 case "${1:-}" in
   "") ;;
   --tests)
-    packages+=(libgtest-dev librapidcheck-dev git python3 neovim clang libclang-rt-14-dev
+    packages+=(libgit2-dev pkg-config libtomlplusplus-dev nlohmann-json3-dev
+      libgtest-dev librapidcheck-dev git python3 neovim clang libclang-rt-14-dev
       g++-mingw-w64-x86-64-posix wine wine64
       dpkg-dev lintian file unzip libxml2-utils vim)
     # Node.js may come from elsewhere than Debian, with npm inside: then it stays as it is.
