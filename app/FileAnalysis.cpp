@@ -61,12 +61,20 @@ void checkSource(const std::string& raw, const RuleRegistry& registry,
     }
 }
 
+std::string loadForAnalysis(FileLoader& loader, const std::string& name, const StopRequest* stop) {
+    const auto requested = [stop] { return stop != nullptr && stop->requested(); };
+    if (requested())
+        throw AnalysisStopped();
+    std::string raw = loader.load(name, 0, requested);
+    if (requested())
+        throw AnalysisStopped();
+    return raw;
+}
+
 std::uint32_t FileAnalysis::analyse(const std::string& name, OutputChannel& result,
                                     const StopRequest* stop) const {
     const Stopwatch fileTime;
-    const std::string raw = loader_.load(name, 0);
-    if (stop && stop->requested())
-        throw AnalysisStopped();
+    const std::string raw = loadForAnalysis(loader_, name, stop);
     if constexpr (RunProfile::kEnabled) {
         ProfiledPrinter printer(name, result, profile_);
         checkSource(raw, registry_, disableParser_, globallyDisabled_, printer, stop);

@@ -34,6 +34,11 @@ void checkSource(const std::string& raw, const products::quarvel::rule::RuleRegi
                  const std::vector<std::int32_t>& globallyDisabled, FileDefects& defects,
                  const StopRequest* stop = nullptr);
 
+/// Loads a file to be checked. With `stop`, throws AnalysisStopped when it is requested before
+/// the file is read, while it is read (between pieces of a large file) or once it is read.
+std::string loadForAnalysis(FileLoader& loader, const std::string& name,
+                            const StopRequest* stop = nullptr);
+
 /// What a run does with each file of its list, on any of its threads: writes what it finds
 /// on the channel, in pieces, and returns how many findings it wrote. Its failures are the
 /// file's; with `stop`, it throws AnalysisStopped when that is requested.
@@ -59,7 +64,7 @@ class FileAnalysis : public FileWork {
           loader_(loader), profile_(profile) {}
 
     /// Analyses the file and prints its defect lines; returns how many. With `stop`, throws
-    /// AnalysisStopped when it is requested, asked after loading and as checkSource asks.
+    /// AnalysisStopped when it is requested, asked as loadForAnalysis and checkSource ask.
     std::uint32_t analyse(const std::string& name, OutputChannel& result,
                           const StopRequest* stop = nullptr) const override;
 

@@ -4,8 +4,9 @@
 
 namespace app {
 
-std::string DiskFileLoader::load(const std::string& name, std::uint64_t byteCount) {
-    return io::file::FileHelper::loadFile(name, byteCount);
+std::string DiskFileLoader::load(const std::string& name, std::uint64_t byteCount,
+                                 const std::function<bool()>& abandoned) {
+    return io::file::FileHelper::loadFile(name, byteCount, abandoned);
 }
 
 } // namespace app

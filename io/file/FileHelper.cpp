@@ -7,6 +7,7 @@
 #include "windows/file/CurrentDirectory.h"
 #include "windows/file/WindowsFileException.h"
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 
@@ -115,7 +116,8 @@ std::int64_t FileHelper::fileSize(std::ifstream& stream, const std::string& file
     return size;
 }
 
-std::string FileHelper::loadFile(const std::string& fileName, std::uint64_t byteCount) {
+std::string FileHelper::loadFile(const std::string& fileName, std::uint64_t byteCount,
+                                 const std::function<bool()>& abandoned) {
     try {
         std::ifstream stream;
         openForReading(stream, fileName);
@@ -141,11 +143,21 @@ std::string FileHelper::loadFile(const std::string& fileName, std::uint64_t byte
                     fileName, "None."),
                 "the file is too big: " + std::to_string(byteCount) + " bytes, at most " +
                     std::to_string(kMaxLoadSize));
-        std::string content(static_cast<std::size_t>(byteCount), '\0');
-        if (byteCount > 0)
-            stream.read(&content[0], static_cast<std::streamsize>(byteCount));
-        raiseIfFailed(stream, "An error occured while trying to load the file.",
-                      "cannot read the file", fileName);
+        // In pieces, so that a run that no longer wants the file need not wait for a gigabyte
+        // to be read (nor for the memory to be filled in first).
+        constexpr std::uint64_t kPiece = 16 * 1024 * 1024;
+        std::string content;
+        content.reserve(static_cast<std::size_t>(byteCount));
+        while (content.size() < byteCount) {
+            if (abandoned && abandoned())
+                return content;
+            const std::size_t at = content.size();
+            const std::uint64_t piece = std::min(kPiece, byteCount - at);
+            content.resize(at + static_cast<std::size_t>(piece));
+            stream.read(&content[at], static_cast<std::streamsize>(piece));
+            raiseIfFailed(stream, "An error occured while trying to load the file.",
+                          "cannot read the file", fileName);
+        }
         return content;
     } catch (const exceptions::Exception&) {
         throw;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <string>
 
 namespace io::file {
@@ -17,8 +18,11 @@ class FileHelper {
     static void openForReading(std::ifstream& stream, const std::string& fileName);
     /// The size in bytes of an open file; the read position is left where it was.
     static std::int64_t fileSize(std::ifstream& stream, const std::string& fileName);
-    /// The first byteCount bytes of the file, or the whole file when byteCount is 0.
-    static std::string loadFile(const std::string& fileName, std::uint64_t byteCount);
+    /// The first byteCount bytes of the file, or the whole file when byteCount is 0. A large
+    /// file is read in pieces; with `abandoned`, it is asked before each piece, and once it
+    /// answers true the reading stops and what was read is returned, for the caller to drop.
+    static std::string loadFile(const std::string& fileName, std::uint64_t byteCount,
+                                const std::function<bool()>& abandoned = {});
     /// The message of every file failure. Reads the system's last error first.
     static std::string describeFailure(const std::string& introduction, const std::string& fileName,
                                        const std::string& exceptionText);

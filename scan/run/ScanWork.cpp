@@ -52,7 +52,7 @@ std::vector<Finding> ScanWork::findingsOf(const ScanFile& file,
     std::vector<std::int32_t> off = levels.rulesOff();
     off.insert(off.end(), rulesOff_.begin(), rulesOff_.end());
 
-    const std::string raw = loader_.load(file.name, 0);
+    const std::string raw = app::loadForAnalysis(loader_, file.name, stop);
     CollectedDefects collected;
     app::checkSource(raw, registry_, disableParser_, off, collected, stop);
 

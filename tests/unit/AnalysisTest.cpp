@@ -18,7 +18,10 @@ using products::quarvel::rule::RuleRegistry;
 class MemoryLoader : public app::FileLoader {
   public:
     explicit MemoryLoader(std::map<std::string, std::string> files) : files_(std::move(files)) {}
-    std::string load(const std::string& name, std::uint64_t) override { return files_.at(name); }
+    std::string load(const std::string& name, std::uint64_t,
+                     const std::function<bool()>&) override {
+        return files_.at(name);
+    }
 
   private:
     std::map<std::string, std::string> files_;

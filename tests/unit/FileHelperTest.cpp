@@ -39,6 +39,28 @@ TEST(FileHelper, LoadsEveryByteUnchanged) {
     EXPECT_EQ(FileHelper::loadFile("crlf.java", 3), "a\r\n");
 }
 
+TEST(FileHelper, ReadsALargeFileInPiecesAndStopsBetweenThemWhenAbandoned) {
+    testsupport::TemporaryFolder folder;
+    constexpr std::size_t kPiece = 16 * 1024 * 1024;
+    std::string content(2 * kPiece + 3, 'x');
+    for (std::size_t at = 0; at < content.size(); at += 4093) // marks that a misplaced piece moves
+        content[at] = static_cast<char>('a' + at % 26);
+    writeFile("large.java", content);
+    EXPECT_EQ(FileHelper::loadFile("large.java", 0), content);
+    EXPECT_EQ(FileHelper::loadFile("large.java", kPiece + 5), content.substr(0, kPiece + 5));
+
+    int asked = 0;
+    const std::string read =
+        FileHelper::loadFile("large.java", 0, [&asked] { return ++asked == 2; });
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(read, content.substr(0, kPiece)); // the first piece only
+    EXPECT_EQ(FileHelper::loadFile("large.java", 0, [] { return true; }), "");
+    int askedOfAFullRead = 0;
+    EXPECT_EQ(FileHelper::loadFile("large.java", 0, [&] { return ++askedOfAFullRead > 3; }),
+              content);
+    EXPECT_EQ(askedOfAFullRead, 3); // once before each of the three pieces
+}
+
 TEST(FileHelper, MissingFileGivesTheFiveLineMessage) {
     testsupport::TemporaryFolder folder;
     const std::string directory = windows::file::currentDirectory();

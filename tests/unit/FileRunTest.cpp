@@ -45,7 +45,8 @@ class MemoryLoader : public app::FileLoader {
     std::vector<std::string> failing;
     std::vector<std::string> checked;
 
-    std::string load(const std::string& name, std::uint64_t) override {
+    std::string load(const std::string& name, std::uint64_t,
+                     const std::function<bool()>&) override {
         if (std::find(checked.begin(), checked.end(), name) != checked.end())
             util::reportAssertion("loaded " + name, "tests/unit/FileRunTest.cpp", 1);
         if (std::find(failing.begin(), failing.end(), name) != failing.end())

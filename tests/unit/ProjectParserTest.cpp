@@ -16,7 +16,10 @@ namespace {
 class MemoryLoader : public app::FileLoader {
   public:
     std::map<std::string, std::string> files;
-    std::string load(const std::string& name, std::uint64_t) override { return files.at(name); }
+    std::string load(const std::string& name, std::uint64_t,
+                     const std::function<bool()>&) override {
+        return files.at(name);
+    }
 };
 
 std::vector<std::string> namesIn(const std::string& content) {
