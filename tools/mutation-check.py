@@ -16,7 +16,7 @@ prints or returns (it only changes speed, say), a fourth line that says why:
     = only the memo's reach changes: every answer is the same
 
 For each fault the script changes the file, rebuilds in its own build folder (default
-build-mutation), runs `ctest --stop-on-failure` (no file it writes may pass 2 GB), and puts
+build-mutation), runs `ctest --stop-on-failure` (no file it writes may pass 4 GB), and puts
 the file back as it was, whatever happens. A fault is caught when a test fails, and survives
 when all pass; a fault that does not compile counts as neither. Every survivor counts against
 the share caught unless its block carries a person's "=" line: no run over one code base
@@ -29,6 +29,7 @@ import argparse
 import hashlib
 import os
 import resource
+import signal
 import subprocess
 import sys
 
@@ -67,7 +68,7 @@ def run(command, **kw):
 
 # A fault can make a test print without end (a batch that is never emptied is written again
 # and again): no file the suite writes may grow past this, and the test that tries fails.
-FILE_SIZE_LIMIT = 2 << 30
+FILE_SIZE_LIMIT = 4 << 30  # room for the sparse files of over 2 GB that tests make
 
 
 def limit_file_size():
@@ -86,6 +87,8 @@ def main():
     parser.add_argument("--build", default="build-mutation")
     parser.add_argument("--jdk", help="a project file whose output is compared for each survivor")
     args = parser.parse_args()
+    # A stopped check still puts back the file it changed (the finally below).
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     faults = [fault for path in args.faults for fault in read_faults(os.path.abspath(path))]
     project = os.path.abspath(args.jdk) if args.jdk else None
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
