@@ -1,5 +1,6 @@
 #include "app/FileAnalysis.h"
 
+#include "products/quarvel/search/SharedScans.h"
 #include "util/parser/compiler/syntaxhighlighter/SourceViews.h"
 
 #include <algorithm>
@@ -47,6 +48,7 @@ void checkSource(const std::string& raw, const RuleRegistry& registry,
             throw AnalysisStopped();
     };
     const SourceViews views = makeSourceViews(raw);
+    const products::quarvel::search::SharedScans shared({&views.code});
     checkpoint();
     const std::vector<std::int32_t> fileDisabled =
         disableParser.parse(raw, RuleDisableParser::kSourceMode);

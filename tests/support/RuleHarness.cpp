@@ -1,6 +1,7 @@
 #include "tests/support/RuleHarness.h"
 
 #include "products/quarvel/rule/AllRules.h"
+#include "products/quarvel/search/SharedScans.h"
 #include "util/parser/compiler/syntaxhighlighter/SourceViews.h"
 
 #include <stdexcept>
@@ -24,6 +25,7 @@ const Rule& ruleNumbered(std::int32_t number) {
 
 DefectList runRule(std::int32_t number, const std::string& raw, const std::string& fileName) {
     const auto views = util::parser::compiler::syntaxhighlighter::makeSourceViews(raw);
+    const products::quarvel::search::SharedScans shared({&views.code});
     products::quarvel::rule::DefectCollector defects(fileName);
     checkViews(ruleNumbered(number), views, defects);
     return defects.takeDefects();

@@ -19,7 +19,8 @@ std::size_t commonness(char byte) {
 }
 } // namespace
 
-LiteralFinder::LiteralFinder(std::string literal) : literal_(std::move(literal)) {
+LiteralFinder::LiteralFinder(std::string literal)
+    : literal_(std::move(literal)), declared_(declareLiteral(literal_)) {
     for (std::size_t i = 1; i < literal_.size(); ++i) {
         if (commonness(literal_[i]) < commonness(literal_[rare_]))
             rare_ = i;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "products/quarvel/search/SharedScans.h"
 #include "util/ByteScan.h"
 
 #include <algorithm>
@@ -17,7 +18,9 @@ namespace products::quarvel::search {
 /// source code, the library's byte search looks for that byte and the rest is compared at
 /// each hit. Otherwise its two rarest bytes are compared at sixteen positions at a time,
 /// and the rest only where both agree: a byte search would stop every few dozen bytes.
-/// Same answers as std::string::find.
+/// Same answers as std::string::find. The literal is declared when the finder is made, so in
+/// a view of the file being checked its places come from the file's shared scan (see
+/// SharedScans).
 class LiteralFinder {
   public:
     explicit LiteralFinder(std::string literal);
@@ -30,6 +33,10 @@ class LiteralFinder {
         const std::size_t length = literal_.size();
         if (length == 0 || from > end || end - from < length)
             return from <= end && length == 0 ? from : std::string::npos;
+        if (const LiteralPositions* shared = SharedScans::positionsIn(text, declared_)) {
+            const std::size_t at = shared->firstFrom(declared_, from);
+            return at != std::string::npos && at + length <= end ? at : std::string::npos;
+        }
 #if defined(__SSE2__)
         if (!rareByteIsRare_ && length > 1)
             return findByBytePair(text.data(), from, end);
@@ -108,6 +115,7 @@ class LiteralFinder {
     std::size_t rare_ = 0;   // the index of the rarest byte
     std::size_t second_ = 0; // the index of the next rarest byte
     bool rareByteIsRare_ = false;
+    std::size_t declared_ = kNotDeclared;
 };
 
 } // namespace products::quarvel::search
