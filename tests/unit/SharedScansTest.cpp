@@ -1,5 +1,6 @@
 #include "products/quarvel/search/SharedScans.h"
 
+#include "products/quarvel/search/BracketScan.h"
 #include "products/quarvel/search/LiteralFinder.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +81,25 @@ TEST(SharedScans, AViewTooFullOfLiteralsIsSearchedAsBefore) {
     EXPECT_EQ(SharedScans::positionsIn(view, 0), nullptr);
     EXPECT_EQ(all[2].find(view, 19999), 19999u);
     EXPECT_EQ(all[0].find(view, 0), std::string::npos);
+}
+
+RC_GTEST_PROP(SharedScans, ABracketIndexBuiltForAViewServesTheLaterOnes, ()) {
+    // Long enough that asking every start makes the first index build itself.
+    const std::string view =
+        *rc::gen::container<std::string>(6000, rc::gen::elementOf(std::string("{}()x")));
+    const SharedScans shared({&view});
+    BracketIndex first(view, '{', '}');
+    for (std::size_t start = 0; start < view.size(); ++start)
+        first.matchingClose(start);
+    RC_ASSERT(SharedScans::bracketLevelsIn(view, '{', '}') != nullptr);
+    RC_ASSERT(SharedScans::bracketLevelsIn(view, '(', ')') == nullptr);
+    BracketIndex braces(view, '{', '}');
+    BracketIndex parentheses(view, '(', ')');
+    for (int question = 0; question < 200; ++question) {
+        const std::size_t start = *rc::gen::inRange<std::size_t>(0, view.size() + 1);
+        RC_ASSERT(braces.matchingClose(start) == findMatchingClose(view, start, '{', '}'));
+        RC_ASSERT(parentheses.matchingClose(start) == findMatchingClose(view, start, '(', ')'));
+    }
 }
 
 TEST(SharedScans, TheSameLiteralIsDeclaredOnce) {

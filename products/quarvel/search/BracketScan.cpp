@@ -1,5 +1,6 @@
 #include "products/quarvel/search/BracketScan.h"
 
+#include "products/quarvel/search/SharedScans.h"
 #include "util/ByteScan.h"
 
 #include <algorithm>
@@ -32,8 +33,12 @@ std::optional<std::size_t> findMatchingClose(const std::string& text, std::size_
     return scanForClose(text, start, text.size(), open, close);
 }
 
+BracketIndex::BracketIndex(const std::string& text, char open, char close)
+    : text_(text), open_(open), close_(close),
+      levels_(SharedScans::bracketLevelsIn(text, open, close)) {}
+
 std::optional<std::size_t> BracketIndex::matchingClose(std::size_t start) {
-    if (built_)
+    if (levels_)
         return indexedClose(start);
     const std::size_t size = text_.size();
     if (start >= size)
@@ -52,6 +57,8 @@ std::optional<std::size_t> BracketIndex::matchingClose(std::size_t start) {
 }
 
 void BracketIndex::build() {
+    auto built = std::make_shared<BracketLevels>();
+    BracketLevels& index = *built;
     std::vector<std::ptrdiff_t> levels; // the depth after each close, in text order
     std::ptrdiff_t depth = 0;
     forEachByteOf(text_, open_, close_, 0, text_.size(), [&](std::size_t at) {
@@ -59,51 +66,54 @@ void BracketIndex::build() {
             ++depth;
         } else {
             --depth;
-            closes_.push_back(at);
+            index.closes.push_back(at);
             levels.push_back(depth);
         }
-        brackets_.push_back(at);
-        depthAfter_.push_back(depth);
+        index.brackets.push_back(at);
+        index.depthAfter.push_back(depth);
         return true;
     });
 
     // A counting sort by level keeps the closes of each level in increasing position.
     if (!levels.empty()) {
         const auto [lowest, highest] = std::minmax_element(levels.begin(), levels.end());
-        lowestLevel_ = *lowest;
-        levelBegin_.assign(static_cast<std::size_t>(*highest - lowestLevel_) + 2, 0);
+        index.lowestLevel = *lowest;
+        index.levelBegin.assign(static_cast<std::size_t>(*highest - index.lowestLevel) + 2, 0);
     }
     for (const std::ptrdiff_t level : levels)
-        ++levelBegin_[static_cast<std::size_t>(level - lowestLevel_) + 1];
-    for (std::size_t k = 1; k < levelBegin_.size(); ++k)
-        levelBegin_[k] += levelBegin_[k - 1];
-    std::vector<std::size_t> sorted(closes_.size());
-    std::vector<std::size_t> next(levelBegin_);
-    for (std::size_t c = 0; c < closes_.size(); ++c)
-        sorted[next[static_cast<std::size_t>(levels[c] - lowestLevel_)]++] = closes_[c];
-    closes_ = std::move(sorted);
-    built_ = true;
+        ++index.levelBegin[static_cast<std::size_t>(level - index.lowestLevel) + 1];
+    for (std::size_t k = 1; k < index.levelBegin.size(); ++k)
+        index.levelBegin[k] += index.levelBegin[k - 1];
+    std::vector<std::size_t> sorted(index.closes.size());
+    std::vector<std::size_t> next(index.levelBegin);
+    for (std::size_t c = 0; c < index.closes.size(); ++c)
+        sorted[next[static_cast<std::size_t>(levels[c] - index.lowestLevel)]++] = index.closes[c];
+    index.closes = std::move(sorted);
+    levels_ = std::move(built);
+    SharedScans::keepBracketLevels(text_, open_, close_, levels_);
 }
 
 std::ptrdiff_t BracketIndex::depthAt(std::size_t position) const {
-    const auto before = std::lower_bound(brackets_.begin(), brackets_.end(), position);
-    return before == brackets_.begin()
+    const std::vector<std::size_t>& brackets = levels_->brackets;
+    const auto before = std::lower_bound(brackets.begin(), brackets.end(), position);
+    return before == brackets.begin()
                ? 0
-               : depthAfter_[static_cast<std::size_t>(before - brackets_.begin() - 1)];
+               : levels_->depthAfter[static_cast<std::size_t>(before - brackets.begin() - 1)];
 }
 
 // The answer is the first close at or after the start that brings the depth one below the
 // depth at the start: the depth moves by one per character, so no earlier close can.
 std::optional<std::size_t> BracketIndex::indexedClose(std::size_t start) const {
-    if (start >= text_.size() || levelBegin_.empty())
+    const BracketLevels& index = *levels_;
+    if (start >= text_.size() || index.levelBegin.empty())
         return std::nullopt;
     const std::ptrdiff_t target = depthAt(start) - 1;
-    if (target < lowestLevel_ ||
-        target - lowestLevel_ + 1 >= static_cast<std::ptrdiff_t>(levelBegin_.size()))
+    if (target < index.lowestLevel ||
+        target - index.lowestLevel + 1 >= static_cast<std::ptrdiff_t>(index.levelBegin.size()))
         return std::nullopt;
-    const std::size_t k = static_cast<std::size_t>(target - lowestLevel_);
-    const auto first = closes_.begin() + static_cast<std::ptrdiff_t>(levelBegin_[k]);
-    const auto last = closes_.begin() + static_cast<std::ptrdiff_t>(levelBegin_[k + 1]);
+    const std::size_t k = static_cast<std::size_t>(target - index.lowestLevel);
+    const auto first = index.closes.begin() + static_cast<std::ptrdiff_t>(index.levelBegin[k]);
+    const auto last = index.closes.begin() + static_cast<std::ptrdiff_t>(index.levelBegin[k + 1]);
     const auto found = std::lower_bound(first, last, start);
     if (found == last)
         return std::nullopt;

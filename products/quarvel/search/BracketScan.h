@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,10 +19,26 @@ std::optional<std::size_t> findMatchingClose(const std::string& text, std::size_
 /// text holds (plus a small allowance), the object indexes the whole text once and answers
 /// every further start by a binary search. The text must outlive the object, and the bytes
 /// from any start on must not change between the indexing and that start's question.
+///
+/// In a view of the file being checked (see SharedScans), an index that one object has built
+/// serves every later object of the same view and pair: the rules that follow answer every
+/// start from it at once.
+/// The index of every open and close of a text, for one pair of characters.
+struct BracketLevels {
+    /// Every open and close of the text, in order, and the depth right after each.
+    std::vector<std::size_t> brackets;
+    std::vector<std::ptrdiff_t> depthAfter;
+    /// The depth after a close, lowest first: the closes after which the depth is
+    /// lowestLevel + k stand at closes[levelBegin[k]] up to closes[levelBegin[k + 1]], in
+    /// increasing position.
+    std::ptrdiff_t lowestLevel = 0;
+    std::vector<std::size_t> levelBegin;
+    std::vector<std::size_t> closes;
+};
+
 class BracketIndex {
   public:
-    BracketIndex(const std::string& text, char open, char close)
-        : text_(text), open_(open), close_(close) {}
+    BracketIndex(const std::string& text, char open, char close);
 
     std::optional<std::size_t> matchingClose(std::size_t start);
 
@@ -38,16 +55,7 @@ class BracketIndex {
     char open_;
     char close_;
     std::size_t scanned_ = 0;
-    bool built_ = false;
-    /// Every open and close of the text, in order, and the depth right after each.
-    std::vector<std::size_t> brackets_;
-    std::vector<std::ptrdiff_t> depthAfter_;
-    /// The depth after a close, lowest first: the closes after which the depth is
-    /// lowestLevel_ + k stand at closes_[levelBegin_[k]] up to closes_[levelBegin_[k + 1]],
-    /// in increasing position.
-    std::ptrdiff_t lowestLevel_ = 0;
-    std::vector<std::size_t> levelBegin_;
-    std::vector<std::size_t> closes_;
+    std::shared_ptr<const BracketLevels> levels_; // once built
 };
 
 } // namespace products::quarvel::search

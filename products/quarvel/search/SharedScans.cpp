@@ -59,7 +59,7 @@ SharedScans::SharedScans(std::vector<const std::string*> views) : outer_(current
         return;
     scan_ = scanOfDeclaredLiterals();
     for (const std::string* text : views)
-        views_.push_back({text, false, std::nullopt});
+        views_.push_back({text, false, std::nullopt, {}});
     current_ = this;
 }
 
@@ -72,18 +72,41 @@ void SharedScans::shareForTesting(bool share) {
     shareScans = share;
 }
 
-const LiteralPositions* SharedScans::lookUp(const std::string& text, std::size_t literal) {
+SharedScans::View* SharedScans::viewOf(const std::string& text) {
     for (View& view : views_) {
         // The same bytes in the same place: a view stays unchanged while the file is checked.
-        if (view.text->data() != text.data() || view.text->size() != text.size())
-            continue;
-        if (!view.scanned) {
-            view.literals = scan_->scan(text, maxPositionsFor(text));
-            view.scanned = true;
-        }
-        return view.literals && literal < view.literals->literalCount() ? &*view.literals : nullptr;
+        if (view.text->data() == text.data() && view.text->size() == text.size())
+            return &view;
     }
     return nullptr;
+}
+
+const LiteralPositions* SharedScans::lookUp(const std::string& text, std::size_t literal) {
+    View* view = viewOf(text);
+    if (!view)
+        return nullptr;
+    if (!view->scanned) {
+        view->literals = scan_->scan(text, maxPositionsFor(text));
+        view->scanned = true;
+    }
+    return view->literals && literal < view->literals->literalCount() ? &*view->literals : nullptr;
+}
+
+std::shared_ptr<const BracketLevels> SharedScans::bracketLevelsIn(const std::string& text,
+                                                                  char open, char close) {
+    if (View* view = current_ ? current_->viewOf(text) : nullptr) {
+        for (const auto& [pair, levels] : view->brackets) {
+            if (pair == std::make_pair(open, close))
+                return levels;
+        }
+    }
+    return nullptr;
+}
+
+void SharedScans::keepBracketLevels(const std::string& text, char open, char close,
+                                    std::shared_ptr<const BracketLevels> levels) {
+    if (View* view = current_ ? current_->viewOf(text) : nullptr)
+        view->brackets.emplace_back(std::make_pair(open, close), std::move(levels));
 }
 
 } // namespace products::quarvel::search
