@@ -33,7 +33,7 @@ class LiteralFinder {
         const std::size_t length = literal_.size();
         if (length == 0 || from > end || end - from < length)
             return from <= end && length == 0 ? from : std::string::npos;
-        if (const LiteralPositions* shared = SharedScans::positionsIn(text, declared_)) {
+        if (LiteralPositions* shared = SharedScans::positionsIn(text, declared_)) {
             const std::size_t at = shared->firstFrom(declared_, from);
             return at != std::string::npos && at + length <= end ? at : std::string::npos;
         }

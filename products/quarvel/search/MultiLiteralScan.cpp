@@ -14,13 +14,33 @@ unsigned pairAt(const unsigned char* at) {
 
 } // namespace
 
-std::size_t LiteralPositions::firstFrom(std::size_t literal, std::size_t from) const {
-    const std::uint32_t* first = begin(literal);
-    const std::uint32_t* last = end(literal);
-    if (first == last || from > last[-1])
+std::size_t LiteralPositions::firstFrom(std::size_t literal, std::size_t from) {
+    const std::uint32_t* places = begin(literal);
+    const std::size_t count = static_cast<std::size_t>(end(literal) - places);
+    if (count == 0 || from > places[count - 1])
         return std::string::npos;
-    return *std::lower_bound(first, last, from,
-                             [](std::uint32_t at, std::size_t from) { return at < from; });
+    // The answer is the first index whose place is at or after `from`; it exists. Steps of
+    // doubling length from the last answer bracket it, then a binary search finds it.
+    std::size_t& last = lastAnswer_[literal];
+    std::size_t low = 0;  // the answer is at low or after
+    std::size_t high = 0; // the answer is at high or before
+    std::size_t step = 1;
+    if (places[last] >= from) {
+        while (step <= last && places[last - step] >= from)
+            step *= 2;
+        low = step <= last ? last - step + 1 : 0;
+        high = last - step / 2;
+    } else {
+        while (last + step < count && places[last + step] < from)
+            step *= 2;
+        low = last + step / 2 + 1;
+        high = std::min(last + step, count - 1);
+    }
+    last = static_cast<std::size_t>(
+        std::lower_bound(places + low, places + high, from,
+                         [](std::uint32_t at, std::size_t from) { return at < from; }) -
+        places);
+    return places[last];
 }
 
 MultiLiteralScan::MultiLiteralScan(std::vector<std::string> literals)

@@ -14,12 +14,16 @@ namespace products::quarvel::search {
 class LiteralPositions {
   public:
     LiteralPositions(std::vector<std::uint32_t> starts, std::vector<std::uint32_t> positions)
-        : starts_(std::move(starts)), positions_(std::move(positions)) {}
+        : starts_(std::move(starts)), positions_(std::move(positions)),
+          lastAnswer_(starts_.size() - 1, 0) {}
 
     std::size_t literalCount() const { return starts_.size() - 1; }
 
-    /// The first position at or after `from` where literal k starts, or npos.
-    std::size_t firstFrom(std::size_t literal, std::size_t from) const;
+    /// The first position at or after `from` where literal k starts, or npos. The search
+    /// starts from the previous answer for the same literal and widens as it goes, so
+    /// questions that move little cost little: a search loop asks from positions that
+    /// mostly grow. (The object is not for use by two threads at once.)
+    std::size_t firstFrom(std::size_t literal, std::size_t from);
 
     /// Every position of literal k, in increasing order.
     const std::uint32_t* begin(std::size_t literal) const {
@@ -33,6 +37,8 @@ class LiteralPositions {
     /// Literal k's positions are positions_[starts_[k]] up to positions_[starts_[k + 1]].
     std::vector<std::uint32_t> starts_;
     std::vector<std::uint32_t> positions_;
+    /// For each literal, the index among its positions of the last answer.
+    std::vector<std::size_t> lastAnswer_;
 };
 
 /// One pass over a text finds every place of every literal of a set. Each pair of adjacent

@@ -81,7 +81,7 @@ SharedScans::View* SharedScans::viewOf(const std::string& text) {
     return nullptr;
 }
 
-const LiteralPositions* SharedScans::lookUp(const std::string& text, std::size_t literal) {
+LiteralPositions* SharedScans::lookUp(const std::string& text, std::size_t literal) {
     View* view = viewOf(text);
     if (!view)
         return nullptr;

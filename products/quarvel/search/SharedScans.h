@@ -39,7 +39,7 @@ class SharedScans {
 
     /// The places of declared literal `literal` in the text, when the text is a view of the
     /// file being checked on this thread and its pass has kept them; otherwise nullptr.
-    static const LiteralPositions* positionsIn(const std::string& text, std::size_t literal) {
+    static LiteralPositions* positionsIn(const std::string& text, std::size_t literal) {
         return current_ && literal != kNotDeclared ? current_->lookUp(text, literal) : nullptr;
     }
 
@@ -66,7 +66,7 @@ class SharedScans {
             brackets;
     };
 
-    const LiteralPositions* lookUp(const std::string& text, std::size_t literal);
+    LiteralPositions* lookUp(const std::string& text, std::size_t literal);
     View* viewOf(const std::string& text);
 
     static thread_local SharedScans* current_;
