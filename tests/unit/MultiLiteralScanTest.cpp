@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <rapidcheck/gtest.h>
 #include <set>
 #include <stdexcept>
@@ -23,10 +24,12 @@ std::vector<std::uint32_t> plainPlaces(const std::string& text, const std::strin
 
 /// Literals and texts over a few bytes, so that literals overlap, share their first pairs,
 /// end the text and hold one another; lengths from one to past the eight bytes compared at
-/// once.
+/// once. White space is among them (runs of it are stepped over sixteen bytes at a time
+/// unless a literal starts with it), and so is the zero byte that ends a string's storage.
 rc::Gen<std::string> smallText(std::size_t most) {
-    return rc::gen::resize(most, rc::gen::container<std::string>(rc::gen::elementOf(
-                                     std::vector<char>{'a', 'b', 'c', '\0', '\xff'})));
+    return rc::gen::resize(most,
+                           rc::gen::container<std::string>(rc::gen::elementOf(
+                               std::vector<char>{'a', 'b', ' ', '\r', '\0', '\xff', ' ', ' '})));
 }
 
 RC_GTEST_PROP(MultiLiteralScan, FindsEveryPlaceOfEveryLiteral, ()) {
@@ -40,6 +43,9 @@ RC_GTEST_PROP(MultiLiteralScan, FindsEveryPlaceOfEveryLiteral, ()) {
         if (*rc::gen::arbitrary<bool>())
             literal[*rc::gen::inRange<std::size_t>(0, literal.size())] ^= 1;
         text += literal + *smallText(4);
+        if (*rc::gen::inRange(0, 4) == 0) // a run long enough to be stepped over whole
+            text += std::string(*rc::gen::inRange<std::size_t>(0, 40),
+                                *rc::gen::elementOf(std::string(" \r")));
     }
     const MultiLiteralScan scan(literals);
     auto positions = scan.scan(text, text.size() * 20 + 20);
@@ -65,8 +71,41 @@ RC_GTEST_PROP(MultiLiteralScan, GivesUpPastTheLimitAndOnlyThen, ()) {
     RC_ASSERT(MultiLiteralScan(literals).scan(text, limit).has_value() == (total <= limit));
 }
 
-TEST(MultiLiteralScan, RefusesALiteralListedTwice) {
+TEST(MultiLiteralScan, AsManyLiteralsAsItTakes) {
+    // As many first pairs of any bytes as it takes, and literals that share them.
+    std::mt19937 random(24);
+    std::set<std::string> distinct;
+    while (distinct.size() < MultiLiteralScan::kMaxPairs)
+        distinct.insert(std::string{static_cast<char>(random()), static_cast<char>(random()),
+                                    static_cast<char>(random() % 4)});
+    for (std::string literal : std::set<std::string>(distinct)) {
+        literal[2] = static_cast<char>(4);
+        distinct.insert(literal + literal);
+        if (distinct.size() == 400)
+            break;
+    }
+    const std::vector<std::string> literals(distinct.begin(), distinct.end());
+    std::string text;
+    for (std::size_t k = 0; k < 2000; ++k)
+        text += random() % 2 ? literals[random() % literals.size()].substr(0, 1 + random() % 3)
+                             : std::string(1, static_cast<char>(random() % 4));
+    auto positions = MultiLiteralScan(literals).scan(text, text.size() * 4);
+    ASSERT_TRUE(positions.has_value());
+    for (std::size_t k = 0; k < literals.size(); ++k)
+        ASSERT_EQ(std::vector<std::uint32_t>(positions->begin(k), positions->end(k)),
+                  plainPlaces(text, literals[k]));
+}
+
+TEST(MultiLiteralScan, RefusesALiteralListedTwiceAndMoreThanItTakes) {
     EXPECT_THROW(MultiLiteralScan({"if", "for", "if"}), std::invalid_argument);
+    std::vector<std::string> tooMany;
+    for (char first = 'a'; first < 'z'; ++first) {
+        for (char second = 'a'; second < 'l'; ++second)
+            tooMany.push_back(std::string{first, second});
+    }
+    EXPECT_THROW(MultiLiteralScan{tooMany}, std::invalid_argument);
+    tooMany.resize(MultiLiteralScan::kMaxPairs);
+    EXPECT_NO_THROW(MultiLiteralScan{tooMany});
 }
 
 TEST(MultiLiteralScan, EmptyLiteralsAndTextsHoldNothing) {

@@ -59,12 +59,12 @@ MultiLiteralScan::MultiLiteralScan(std::vector<std::string> literals)
         }
     }
     std::sort(byPair.begin(), byPair.end());
-    if (byPair.size() > 254)
-        throw std::invalid_argument("more literals than a scan takes");
     bucketOfPair_.assign(65536, 0);
     buckets_.push_back({0, 0}); // bucket 0: no literal starts with the pair
     for (const auto& [pair, literal] : byPair) {
         if (!pairStarts(pair)) {
+            if (buckets_.size() == kMaxPairs + 1)
+                throw std::invalid_argument("more first pairs of bytes than a scan takes");
             pairBits_[pair >> 6] |= std::uint64_t{1} << (pair & 63);
             bucketOfPair_[pair] = static_cast<std::uint8_t>(buckets_.size());
             buckets_.push_back({static_cast<std::uint32_t>(entries_.size()), 0});

@@ -48,7 +48,10 @@ class LiteralPositions {
 /// anywhere. The answers are those of std::string::find, asked at every position.
 class MultiLiteralScan {
   public:
+    /// Throws std::invalid_argument for a literal listed twice, and for literals that begin
+    /// with more than kMaxPairs pairs of bytes.
     explicit MultiLiteralScan(std::vector<std::string> literals);
+    static constexpr std::size_t kMaxPairs = 255;
 
     const std::vector<std::string>& literals() const { return literals_; }
 

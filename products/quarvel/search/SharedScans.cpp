@@ -16,6 +16,9 @@ std::size_t maxPositionsFor(const std::string& text) {
 
 std::atomic<bool> shareScans{true};
 
+static_assert(kMaxDeclaredLiterals <= MultiLiteralScan::kMaxPairs,
+              "every declared literal can begin with a pair of its own");
+
 struct DeclaredLiterals {
     std::mutex mutex;
     std::vector<std::string> literals;
